@@ -1,0 +1,271 @@
+// PLMEDT60: the masked-edit control and its windowless format machinery.
+//
+// Include <windows.h> first (natively it is the stand-in's, on Windows the real one).
+#ifndef PLMEDT60_H
+#define PLMEDT60_H
+
+#include <windows.h>
+
+#if defined(_WIN32)
+#  if defined(PLMEDT60_BUILDING)
+#    define PLM_API __declspec(dllexport)
+#  else
+#    define PLM_API __declspec(dllimport)
+#  endif
+#else
+#  define PLM_API __attribute__((visibility("default")))
+#endif
+
+// ---------------------------------------------------------------------------------------------
+// Data types, properties, events, results, messages
+// ---------------------------------------------------------------------------------------------
+
+enum PlmDataType : short {
+    DT_TEXT = 0,
+    DT_CURRENCY = 1,
+    DT_DATE = 2,
+    DT_TIME = 3,
+    DT_WHOLE8 = 4,    // "Whole Number (+-127)"
+    DT_WHOLE16 = 5,   // "Whole Number (+-32,767)"
+    DT_WHOLE32 = 6,   // "Whole Number (+-2,147,483,647)"
+    DT_BOOLEAN = 7,   // "True/False"
+    DT_SINGLE = 8,    // "Decimal (3.4E+-38, 7 digits)"
+    DT_DOUBLE = 9,    // "Decimal (1.7E+-308, 15 digits)"
+    DT_WHOLE_PLAIN = 10,  // catalogue only: default format "0", no list
+    DT_DATETIME = 11,     // catalogue only: combined date-and-time formats
+};
+
+// Property numbers: positions in the custom-control property list.
+enum PlmProperty : UINT {
+    PROP_BORDERSTYLE = 20,
+    PROP_DISABLEMASK = 21,
+    PROP_DATAFORMAT = 22,
+    PROP_DATATYPE = 23,
+    PROP_RAWTEXT = 24,
+    PROP_TEXT = 25,
+    PROP_MAXTEXTLEN = 26,
+    PROP_READONLY = 27,
+    PROP_ALIGNMENT = 28,
+    PROP_ENTRYPOS = 29,
+};
+
+// Event codes handed to FireEvent.
+enum PlmEvent : WORD {
+    EVENT_KEYDOWN = 5,
+    EVENT_KEYPRESS = 6,
+    EVENT_KEYUP = 7,
+    EVENT_INVALIDDATA = 12,
+    EVENT_CHANGE = 13,
+};
+
+#define ERR_BAD_FORMAT 20000L  // the text does not fit the format
+#define ERR_BAD_VALUE 40000L   // the value is out of range for the data type
+
+// Typed value messages: lParam points at the caller's value or buffer.
+#define MEM_SETSTRING (WM_USER + 100)  // set from the type's plain string form
+#define MEM_GETSTRING (WM_USER + 101)  // get as the type's plain string form
+#define MEM_SETVALUE (WM_USER + 102)   // set from the type's value form
+#define MEM_GETVALUE (WM_USER + 103)   // get in the type's value form
+
+// High word of lParam of the WM_COMMAND notification sent to the parent after an edit.
+#define MEN_CHANGE 0x0400
+
+// dwFlags of MaskEditInfo
+#define MEF_CREATED 0x04  // the window has been created
+
+// Fixed sizes shared by the records and every routine that fills them.
+#define PLM_FORMAT_SIZE 64    // a format: 63 characters and a terminator
+#define PLM_CURRENCY_SIZE 16  // a currency symbol: 15 characters and a terminator
+#define PLM_TEXT_SIZE 256     // a working text
+#define PLM_EDIT_LIMIT 32000  // edit text limit whenever a format is set or the mask is off
+
+// ---------------------------------------------------------------------------------------------
+// Records
+// ---------------------------------------------------------------------------------------------
+
+// The per-control record every engine and conversion routine receives.
+struct MaskEditInfo {
+    HWND hWnd;                           // the control's window; 0 before WM_CREATE and after WM_DESTROY
+    short nDataType;                     // PlmDataType
+    char cSeparator;                     // numeric: grouping; Date: date; Time: time separator
+    char cDecimal;                       // decimal separator
+    char szCurrency[PLM_CURRENCY_SIZE];  // currency symbol, last byte always 0
+    char szFormat[PLM_FORMAT_SIZE];      // DataFormat; empty means no mask
+    int nFormatLen;                      // strlen(szFormat)
+    DWORD dwFlags;                       // MEF_*
+    int nMaxTextLen;                     // edit text limit while the mask is off
+    short nEntryPos;                     // first position the user may type over
+};
+
+#pragma pack(push, 1)
+// The packed descriptor of a field taken by the exported conversions (20 bytes on 32-bit).
+struct MaskDataDesc {
+    short nDataType;
+    char cSeparator;
+    char cDecimal;
+    WORD wReserved1;  // 0
+    LPCSTR lpszFormat;
+    LPCSTR lpszCurrency;
+    DWORD dwReserved2;  // 0
+    short nEntryPos;    // not read by the conversions
+};
+#pragma pack(pop)
+
+// From one format to another: every conversion of a shown text reads the fields its type needs.
+struct FormatConvertDesc {
+    LPCSTR lpszFromFormat;
+    LPCSTR lpszToFormat;
+    char cFromDecimal;
+    char cToDecimal;
+    char cFromSeparator;
+    char cToSeparator;
+};
+
+// A parsed date; -1 in a field: blank in the text, -2: not given (never left by a parse).
+struct DateValue {
+    int nDay;
+    int nMonth;  // 1 = January
+    int nYear;   // full year
+    int bEmpty;  // no date at all
+};
+
+// A parsed time.
+struct TimeValue {
+    int nSecond;
+    int nMinute;
+    int nHour;   // 0..23; 24 is accepted as midnight by the range check
+    int bEmpty;  // no time at all
+    int nAmPm;   // 0 none, 1 first designator, 2 second; -1 after an hour of 25 or more
+};
+
+// A parsed number.
+struct NumberParts {
+    double dWhole;     // never negative
+    double dFraction;  // 0 <= fraction < 1
+    int bNegative;
+    int bEmpty;  // the text held no digit: the number is shown with blanks for its zeros
+};
+
+// Supplied by the caller of IsValidMask; only the two words at 72 and 74 are written.
+struct FormatInfo {
+    BYTE reserved[72];
+    WORD wTextMask1;  // set to 1 when a Text format is accepted
+    WORD wTextMask2;  // set to 1 when a Text format is accepted
+};
+
+#define PLM_FORMAT_LIST_COUNT 15
+#define PLM_FORMAT_LIST_ENTRY 64
+
+// The block that GetDataFormat returns. On 32-bit builds the pointers are 4 bytes and the
+// block is exactly 1020 bytes; on 64-bit builds the pointers widen and the entries follow them.
+struct DataFormatList {
+    char* apszFormat[PLM_FORMAT_LIST_COUNT];  // pointer k: entry k of this same block
+    char aszFormat[PLM_FORMAT_LIST_COUNT][PLM_FORMAT_LIST_ENTRY];
+};
+
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(MaskDataDesc) == 20, "MaskDataDesc is 20 bytes on 32-bit");
+static_assert(sizeof(FormatConvertDesc) == 12, "FormatConvertDesc is 12 bytes on 32-bit");
+static_assert(sizeof(DataFormatList) == 1020, "the format list is 1020 bytes on 32-bit");
+#endif
+static_assert(sizeof(FormatInfo) == 76, "FormatInfo is 76 bytes");
+static_assert(sizeof(DateValue) == 16, "DateValue is four 32-bit integers");
+static_assert(sizeof(TimeValue) == 20, "TimeValue is five 32-bit integers");
+
+// ---------------------------------------------------------------------------------------------
+// Exported format machinery (no window needed)
+// ---------------------------------------------------------------------------------------------
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+PLM_API BOOL WINAPI IsValidMask(LPCSTR lpszFormat, LPSTR lpszOut, int nDataType, int cbInfo,
+                                FormatInfo* lpInfo);
+PLM_API BOOL WINAPI GetDataFormat(short nDataType, HGLOBAL* phFormats);
+PLM_API void WINAPI GetDefaultFormat(LPSTR lpszOut, short nDataType, int cchMax);
+
+PLM_API int WINAPI FormatedDataToRawData(LPSTR lpszRaw, LPCSTR lpszText, const MaskDataDesc* lpDesc,
+                                         int cchRaw);
+PLM_API int WINAPI RawDataToFormatedData(LPSTR lpszText, LPCSTR lpszRaw, const MaskDataDesc* lpDesc,
+                                         int cchText);
+PLM_API LPSTR WINAPI GetDefaultFormatText(LPSTR lpszOut, LPCSTR lpszWindowText,
+                                          const MaskDataDesc* lpDesc, int cchOut);
+PLM_API BOOL WINAPI MaskEditValidate(LPCSTR lpszText, LPCSTR lpszFormat, int nFieldType);
+
+PLM_API void WINAPI DateStrToDateStr(LPSTR out, LPCSTR in, const FormatConvertDesc* desc);
+PLM_API void WINAPI ArrangeDateFields(LPSTR out, LPCSTR in, FormatConvertDesc* desc);
+PLM_API void WINAPI TimeStrToTimeStr(LPSTR out, LPCSTR in, const FormatConvertDesc* desc);
+
+#ifdef __cplusplus
+}  // extern "C"
+#endif
+
+// ---------------------------------------------------------------------------------------------
+// The control object
+// ---------------------------------------------------------------------------------------------
+
+// Fills a MaskDataDesc from a control's record; the format and currency point into the record.
+PLM_API void BuildDataDesc(MaskDataDesc* out, const MaskEditInfo* info);
+
+// The class window procedure of "MaskedEdit": finds the window's object through its link block.
+extern "C" PLM_API LRESULT CALLBACK MaskEditThunk(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+class PLM_API plumeMaskEdit {
+public:
+    static plumeMaskEdit* NewplumeMaskEdit();
+    static void KillplumeMaskEdit(plumeMaskEdit* object);
+
+    plumeMaskEdit(const plumeMaskEdit& other);
+    plumeMaskEdit& operator=(const plumeMaskEdit& other);
+
+    // Virtual operations, in slot order.
+    virtual LRESULT MainMaskProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    virtual void FireEvent(WORD code, void* param);
+    virtual ~plumeMaskEdit();
+    virtual LRESULT CallDefProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    virtual int GetMode() const;
+
+    HWND CreateMaskEdit(LPCSTR text, DWORD style, DWORD exStyle, HWND parent, HINSTANCE instance,
+                        UINT id, RECT* rect);
+    HWND CreateMaskEdit(LPCSTR text, DWORD style, DWORD exStyle, HWND parent, HINSTANCE instance,
+                        UINT id, int x, int y, int cx, int cy);
+    UINT_PTR CreateMaskEdit(LPCSTR text, DWORD style, DWORD exStyle, UINT_PTR parent,
+                            UINT_PTR instance, UINT id, RECT* rect);
+    UINT_PTR CreateMaskEdit(LPCSTR text, DWORD style, DWORD exStyle, UINT_PTR parent,
+                            UINT_PTR instance, UINT id, int x, int y, int cx, int cy);
+
+    HWND getHwnd();
+    BOOL Show(int nCmdShow);
+    HFONT SetFont(LOGFONTA* font);
+
+protected:
+    plumeMaskEdit();
+    plumeMaskEdit(LPCSTR text, DWORD style, DWORD exStyle, HWND parent, HINSTANCE instance, UINT id,
+                  RECT* rect);
+
+    HWND m_hWnd;          // the control's window; 0 while none exists
+    MaskEditInfo m_info;  // what the engines see
+    struct PropertyBlock {
+        short nBorderStyle;  // 0 None, 1 Fixed Single, 2 3D Inset, 3 3D Raised
+        BOOL bDisableMask;   // nonzero: behave as a plain edit control
+    } m_props;
+    BOOL m_bReadOnly;  // mirrored from EM_SETREADONLY
+    BOOL m_bNotify;    // 0 while the control replaces its own text (no Change event)
+
+private:
+    int GetEditText(LPSTR buffer, int cchMax);
+    void InitProperties();
+    void SetSeparator();
+    void MaskEditInit(CREATESTRUCTA* create);
+    void MaskEditTerm(HWND hWnd);
+    void ApplyBorderStyle();
+
+    // Message handlers of MainMaskProc, one per message.
+    LRESULT WmNcCreate(HWND hWnd, WPARAM wParam, CREATESTRUCTA* create);
+    LRESULT WmCreate(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmDestroy(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmNcDestroy(HWND hWnd, WPARAM wParam, LPARAM lParam);
+};
+
+#endif  // PLMEDT60_H
