@@ -18,3 +18,12 @@ void ModuleAttach(HINSTANCE module) {
 void ModuleDetach() {
     UnregisterClassA("MaskedEdit", g_hInstance);
 }
+
+BOOL ModuleEntry(HINSTANCE module, DWORD reason) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH: ModuleAttach(module); break;
+    case DLL_PROCESS_DETACH: ModuleDetach(); break;
+    default: break;  // thread attach and detach change nothing
+    }
+    return TRUE;  // whatever registration gave: a failed one shows later as failed creation
+}

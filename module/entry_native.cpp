@@ -12,7 +12,7 @@ HINSTANCE OwnModuleHandle() {
     return static_cast<HINSTANCE>(info.dli_fbase);
 }
 
-__attribute__((constructor)) void OnLibraryLoad() { ModuleAttach(OwnModuleHandle()); }
-__attribute__((destructor)) void OnLibraryUnload() { ModuleDetach(); }
+__attribute__((constructor)) void OnLibraryLoad() { ModuleEntry(OwnModuleHandle(), DLL_PROCESS_ATTACH); }
+__attribute__((destructor)) void OnLibraryUnload() { ModuleEntry(OwnModuleHandle(), DLL_PROCESS_DETACH); }
 
 }  // namespace

@@ -61,6 +61,10 @@ ATOM RegisterMaskEditClass();
 void ModuleAttach(HINSTANCE module);
 void ModuleDetach();
 
+// The library's entry point proper, for every reason the loader gives (DLL_PROCESS_ATTACH, ...).
+// Always TRUE.
+BOOL ModuleEntry(HINSTANCE module, DWORD reason);
+
 // Loads string `id` of the library into `buffer` of `size` bytes (at least 1): always terminated,
 // empty when the string is missing. Returns the length.
 int LoadModuleString(UINT id, char* buffer, int size);
