@@ -5,6 +5,7 @@
 
 #include <string.h>
 
+#include <list>
 #include <vector>
 
 #include "module/module.h"
@@ -48,7 +49,11 @@ protected:
                                 frameClass.hInstance, nullptr);
         ASSERT_NE(nullptr, frame);
     }
+    // The owner destroys the windows before the objects: the frame goes first, the controls
+    // (members) after it.
     void TearDown() override { DestroyWindow(frame); }
+
+    ProbeMaskEdit& NewControl() { return controls.emplace_back(); }
 
     HWND Create(ProbeMaskEdit& control, DWORD style = 0) {
         RECT rect = {10, 10, 110, 30};
@@ -56,6 +61,7 @@ protected:
     }
 
     HWND frame = nullptr;
+    std::list<ProbeMaskEdit> controls;
 };
 
 bool Contains(const std::vector<UINT>& messages, UINT msg) {
@@ -65,7 +71,7 @@ bool Contains(const std::vector<UINT>& messages, UINT msg) {
 }
 
 TEST_F(ControlTest, NewObjectStartsFromTheDefaults) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     EXPECT_EQ(nullptr, control.getHwnd());
     EXPECT_EQ(',', control.info().cSeparator);
     EXPECT_EQ('.', control.info().cDecimal);
@@ -89,7 +95,7 @@ TEST_F(ControlTest, NewAndKill) {
 }
 
 TEST_F(ControlTest, CreationTiesTheWindowToItsObject) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     HWND edit = Create(control);
     ASSERT_NE(nullptr, edit);
     EXPECT_EQ(edit, control.getHwnd());
@@ -116,7 +122,7 @@ TEST_F(ControlTest, CreationTiesTheWindowToItsObject) {
 }
 
 TEST_F(ControlTest, CreateSetsRecordFromTheStringTable) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     control.info().cSeparator = ';';
     control.info().cDecimal = ',';
     control.info().nEntryPos = 5;
@@ -135,7 +141,7 @@ TEST_F(ControlTest, SeparatorFollowsTheDataTypeAtCreation) {
     } const cases[] = {{DT_CURRENCY, ','}, {DT_DATE, '/'}, {DT_TIME, ':'}, {DT_WHOLE16, ','},
                        {DT_DOUBLE, ','},   {DT_TEXT, '#'}, {DT_BOOLEAN, '#'}};
     for (const Case& c : cases) {
-        ProbeMaskEdit control;
+        ProbeMaskEdit& control = NewControl();
         control.info().nDataType = c.type;
         control.info().cSeparator = '#';
         ASSERT_NE(nullptr, Create(control)) << c.type;
@@ -151,7 +157,7 @@ TEST_F(ControlTest, StyleAtCreation) {
     } const cases[] = {{DT_TEXT, WS_BORDER, false}, {DT_DATE, 0, false},  {DT_CURRENCY, WS_BORDER, true},
                        {DT_WHOLE8, 0, true},        {DT_SINGLE, 0, true}, {DT_BOOLEAN, 0, false}};
     for (const Case& c : cases) {
-        ProbeMaskEdit control;
+        ProbeMaskEdit& control = NewControl();
         control.info().nDataType = c.type;
         HWND edit = Create(control, c.given);
         ASSERT_NE(nullptr, edit);
@@ -166,7 +172,7 @@ TEST_F(ControlTest, StyleAtCreation) {
 }
 
 TEST_F(ControlTest, ReCreationReplacesTheWindowAndKeepsProperties) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     HWND first = Create(control);
     ASSERT_NE(nullptr, first);
     EXPECT_FALSE(GetWindowLongA(first, GWL_STYLE) & ES_RIGHT);
@@ -183,7 +189,7 @@ TEST_F(ControlTest, ReCreationReplacesTheWindowAndKeepsProperties) {
 }
 
 TEST_F(ControlTest, DestructionClearsTheHandles) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     HWND edit = Create(control);
     ASSERT_NE(nullptr, edit);
     control.messages.clear();
@@ -197,7 +203,7 @@ TEST_F(ControlTest, DestructionClearsTheHandles) {
 }
 
 TEST_F(ControlTest, ParentDestructionDestroysTheControl) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     ASSERT_NE(nullptr, Create(control));
     DestroyWindow(frame);
     frame = nullptr;
@@ -205,15 +211,15 @@ TEST_F(ControlTest, ParentDestructionDestroysTheControl) {
 }
 
 TEST_F(ControlTest, CopiesNameTheSameWindowWhichKeepsTheFirstObject) {
-    ProbeMaskEdit original;
+    ProbeMaskEdit& original = NewControl();
     HWND edit = Create(original);
     ASSERT_NE(nullptr, edit);
     original.info().nDataType = DT_DATE;
-    ProbeMaskEdit copy(original);
+    ProbeMaskEdit& copy = controls.emplace_back(original);
     EXPECT_EQ(edit, copy.getHwnd());
     EXPECT_EQ(DT_DATE, copy.info().nDataType);
 
-    ProbeMaskEdit assigned;
+    ProbeMaskEdit& assigned = NewControl();
     assigned = original;
     EXPECT_EQ(edit, assigned.getHwnd());
 
@@ -225,7 +231,7 @@ TEST_F(ControlTest, CopiesNameTheSameWindowWhichKeepsTheFirstObject) {
 }
 
 TEST_F(ControlTest, OtherCreationForms) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     HWND edit = control.CreateMaskEdit("", 0, 0, frame, nullptr, 3, 5, 6, 100, 20);
     ASSERT_NE(nullptr, edit);
     RECT window = {}, parentRect = {};
@@ -255,7 +261,7 @@ TEST_F(ControlTest, MessagesWithoutALinkBlockAreAnsweredWithZero) {
 }
 
 TEST_F(ControlTest, CreationFailureLeavesNoWindow) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     ASSERT_NE(nullptr, Create(control));
     RECT rect = {0, 0, 10, 10};
     // A parent that is not a window: creation fails after the old window was destroyed.
@@ -267,7 +273,7 @@ TEST_F(ControlTest, CreationFailureLeavesNoWindow) {
 TEST_F(ControlTest, OutOfMemoryForTheLinkKeepsTheOldWindow) {
     PLM_REQUIRE_STANDIN_HOOKS();
 #if PLM_HAVE_STANDIN_HOOKS
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     HWND edit = Create(control);
     ASSERT_NE(nullptr, edit);
     PlwFailNextAllocations(1);
@@ -279,7 +285,7 @@ TEST_F(ControlTest, OutOfMemoryForTheLinkKeepsTheOldWindow) {
 }
 
 TEST_F(ControlTest, ShowNeedsAWindow) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     EXPECT_FALSE(control.Show(SW_SHOW));
     ASSERT_NE(nullptr, Create(control));
     EXPECT_FALSE(control.Show(SW_SHOW));  // it was hidden before
@@ -288,7 +294,7 @@ TEST_F(ControlTest, ShowNeedsAWindow) {
 }
 
 TEST_F(ControlTest, SetFontLeavesTheControlFontAlone) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     EXPECT_EQ(nullptr, control.SetFont(nullptr));
     HWND edit = Create(control);
     ASSERT_NE(nullptr, edit);
@@ -302,7 +308,7 @@ TEST_F(ControlTest, SetFontLeavesTheControlFontAlone) {
 }
 
 TEST_F(ControlTest, CallDefProcWithoutAWindowAnswersZero) {
-    ProbeMaskEdit control;
+    ProbeMaskEdit& control = NewControl();
     EXPECT_EQ(0, control.CallDefProc(nullptr, WM_GETTEXTLENGTH, 0, 0));
 }
 
