@@ -2,7 +2,7 @@
 # Installs, on Debian 12, whatever of the build and test tools is missing.
 set -euo pipefail
 
-packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev libcli11-dev clang
+packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev libcli11-dev clang libclang-rt-14-dev
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth)
 [ "${1:-}" = "--native-only" ] && packages=(cmake g++ make googletest libgtest-dev libcli11-dev)
 
