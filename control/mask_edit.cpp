@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "control/link_block.h"
+#include "engines/numeric/numeric.h"
 #include "module/module.h"
 #include "module/win32_guards.h"
 
@@ -12,18 +13,6 @@ namespace {
 
 const char kMaskedEditClass[] = "MaskedEdit";
 constexpr int kRunMode = 2;  // GetMode of a control outside any container: always running
-
-bool IsNumericType(short dataType) {
-    switch (dataType) {
-    case DT_CURRENCY:
-    case DT_WHOLE8:
-    case DT_WHOLE16:
-    case DT_WHOLE32:
-    case DT_SINGLE:
-    case DT_DOUBLE: return true;
-    default: return false;
-    }
-}
 
 // A new link block naming `object`; null when memory runs out.
 HGLOBAL NewLinkBlock(plumeMaskEdit* object) {
@@ -193,7 +182,7 @@ void plumeMaskEdit::SetSeparator() {
     case DT_DATE: m_info.cSeparator = LoadModuleChar(IDS_DATE_SEP); break;
     case DT_TIME: m_info.cSeparator = LoadModuleChar(IDS_TIME_SEP); break;
     default:
-        if (IsNumericType(m_info.nDataType)) m_info.cSeparator = LoadModuleChar(IDS_THOUSAND_SEP);
+        if (IsNumericDataType(m_info.nDataType)) m_info.cSeparator = LoadModuleChar(IDS_THOUSAND_SEP);
         break;  // Text and True/False have no separator
     }
 }
@@ -203,7 +192,7 @@ void plumeMaskEdit::SetSeparator() {
 void plumeMaskEdit::MaskEditInit(CREATESTRUCTA* create) {
     if (create == nullptr) return;
     DWORD style = static_cast<DWORD>(create->style) | WS_TABSTOP;
-    if (IsNumericType(m_info.nDataType)) style |= ES_RIGHT | ES_MULTILINE;
+    if (IsNumericDataType(m_info.nDataType)) style |= ES_RIGHT | ES_MULTILINE;
     style &= ~static_cast<DWORD>(WS_BORDER);
     SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(style));
     create->style = static_cast<LONG>(style);

@@ -3,17 +3,13 @@
 #include <ctype.h>
 #include <string.h>
 
+#include "engines/numeric/numeric.h"
 #include "formats/formats.h"
 #include "module/module.h"
 
 namespace {
 
 bool IsPlaceholder(char c) { return c == '0' || c == '#'; }
-
-bool IsNumericType(short type) {
-    return type == DT_CURRENCY || type == DT_WHOLE8 || type == DT_WHOLE16 || type == DT_WHOLE32 ||
-           type == DT_SINGLE || type == DT_DOUBLE;
-}
 
 char Lower(char c) { return static_cast<char>(tolower(static_cast<unsigned char>(c))); }
 
@@ -39,7 +35,7 @@ BOOL ApplyDefaults(MaskEditInfo* rec) {
     case DT_DATE: rec->cSeparator = g_cDefDateSep; break;
     case DT_TIME: rec->cSeparator = g_cDefTimeSep; break;
     default:
-        if (IsNumericType(rec->nDataType)) {
+        if (IsNumericDataType(rec->nDataType)) {
             SetDefaultNumberSeparators(rec);
             CopyDefaultCurrency(rec);
         }
@@ -227,7 +223,7 @@ BOOL GetFormatSeparators(MaskEditInfo* rec, BOOL bDefaults) {
     if (rec == nullptr) return FALSE;
     if (bDefaults) return ApplyDefaults(rec);
     rec->szFormat[sizeof rec->szFormat - 1] = '\0';
-    if (IsNumericType(rec->nDataType)) return NumberSeparators(rec);
+    if (IsNumericDataType(rec->nDataType)) return NumberSeparators(rec);
     if (rec->nDataType == DT_DATE) return DateSeparators(rec);
     if (rec->nDataType == DT_TIME) return TimeSeparators(rec);
     return FALSE;  // Text, True/False and unknown codes have no separators to derive
