@@ -156,10 +156,25 @@ typedef struct tagWNDCLASSA {
 } WNDCLASSA, *LPWNDCLASSA;
 typedef WNDCLASSA WNDCLASS;
 
+typedef struct tagWINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x;
+    int y;
+    int cx;
+    int cy;
+    UINT flags;
+} WINDOWPOS, *LPWINDOWPOS, *PWINDOWPOS;
+
 typedef struct tagNCCALCSIZE_PARAMS {
     RECT rgrc[3];
-    void* lppos;
+    PWINDOWPOS lppos;
 } NCCALCSIZE_PARAMS, *LPNCCALCSIZE_PARAMS;
+
+typedef struct tagSTYLESTRUCT {
+    DWORD styleOld;
+    DWORD styleNew;
+} STYLESTRUCT, *LPSTYLESTRUCT;
 
 #define LF_FACESIZE 32
 typedef struct tagLOGFONTA {
@@ -287,6 +302,9 @@ typedef struct tagPAINTSTRUCT {
 #define LB_GETTEXT 0x0189
 #define LB_GETTEXTLEN 0x018A
 #define LB_GETCOUNT 0x018B
+#define LBS_NOTIFY 0x0001L
+#define LBS_SORT 0x0002L
+#define LBS_HASSTRINGS 0x0040L
 #define LB_ERR (-1)
 #define LB_ERRSPACE (-2)
 
@@ -311,7 +329,10 @@ typedef struct tagPAINTSTRUCT {
 #define WS_TABSTOP 0x00010000L
 #define WS_OVERLAPPEDWINDOW 0x00CF0000L
 
+#define WS_EX_DLGMODALFRAME 0x00000001L
+#define WS_EX_NOPARENTNOTIFY 0x00000004L
 #define WS_EX_CLIENTEDGE 0x00000200L
+#define WS_EX_STATICEDGE 0x00020000L
 
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
@@ -342,6 +363,8 @@ typedef struct tagPAINTSTRUCT {
 #define HWND_TOP ((HWND)0)
 #define HWND_BOTTOM ((HWND)1)
 
+#define SIZE_RESTORED 0
+
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
 #define SW_NORMAL 1
@@ -366,6 +389,11 @@ typedef struct tagPAINTSTRUCT {
 #define VK_DOWN 0x28
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
+#define VK_CAPITAL 0x14
+#define VK_LSHIFT 0xA0
+#define VK_RSHIFT 0xA1
+#define VK_LCONTROL 0xA2
+#define VK_RCONTROL 0xA3
 
 // ---- error codes (GetLastError) ---------------------------------------------------------------
 #define ERROR_SUCCESS 0L
@@ -423,14 +451,21 @@ typedef struct tagPAINTSTRUCT {
 #define DT_SINGLELINE 0x0020
 #define DT_NOPREFIX 0x0800
 #define COLOR_WINDOW 5
+#define COLOR_WINDOWFRAME 6
 #define COLOR_WINDOWTEXT 8
 #define COLOR_BTNFACE 15
 #define COLOR_BTNSHADOW 16
 #define COLOR_BTNHIGHLIGHT 20
 #define WHITE_BRUSH 0
+#define LTGRAY_BRUSH 1
+#define GRAY_BRUSH 2
+#define DKGRAY_BRUSH 3
 #define BLACK_BRUSH 4
+#define NULL_BRUSH 5
 #define WHITE_PEN 6
 #define BLACK_PEN 7
+#define NULL_PEN 8
+#define ANSI_VAR_FONT 12
 #define SYSTEM_FONT 13
 #define DEFAULT_GUI_FONT 17
 #define CLR_INVALID 0xFFFFFFFF
@@ -466,6 +501,13 @@ PLW_API BOOL WINAPI DestroyWindow(HWND hWnd);
 PLW_API BOOL WINAPI IsWindow(HWND hWnd);
 PLW_API HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName);
 PLW_API HWND WINAPI GetParent(HWND hWnd);
+PLW_API HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
 PLW_API int WINAPI GetDlgCtrlID(HWND hWnd);
 PLW_API HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 PLW_API LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
@@ -521,6 +563,9 @@ PLW_API SHORT WINAPI GetKeyState(int nVirtKey);
 PLW_API SHORT WINAPI GetAsyncKeyState(int vKey);
 PLW_API BOOL WINAPI GetKeyboardState(PBYTE lpKeyState);
 PLW_API BOOL WINAPI SetKeyboardState(LPBYTE lpKeyState);
+PLW_API void WINAPI keybd_event(BYTE bVk, BYTE bScan, DWORD dwFlags, ULONG_PTR dwExtraInfo);
+#define KEYEVENTF_EXTENDEDKEY 0x0001
+#define KEYEVENTF_KEYUP 0x0002
 PLW_API BOOL WINAPI MessageBeep(UINT uType);
 
 // ---- character classes and case (code page 1252) -------------------------------------------
