@@ -56,9 +56,7 @@ fi
 
 stage "Windows x86_64 build and the same tests under Wine"
 if build windows-x64 "$out/win64" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"; then
-  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  wineboot -i >/dev/null 2>&1 || true
-  run_ctest wine "$out/win64" xvfb-run -a
+  run_ctest wine "$out/win64" "$root/scripts/wine-session.sh"
 fi
 
 stage "Windows i686 build (compile and link: 32-bit record layouts)"

@@ -327,10 +327,14 @@ TEST(BuildDataDesc, CopiesTheRecord) {
     EXPECT_EQ(',', desc.cSeparator);
     EXPECT_EQ('.', desc.cDecimal);
     EXPECT_EQ(0, desc.wReserved1);
-    EXPECT_EQ(info.szFormat, desc.lpszFormat);
-    EXPECT_EQ(info.szCurrency, desc.lpszCurrency);
-    EXPECT_EQ(0u, desc.dwReserved2);
-    EXPECT_EQ(3, desc.nEntryPos);
+    // Fields of the packed record are read by value: a reference to one may be misaligned.
+    const LPCSTR format = desc.lpszFormat, currency = desc.lpszCurrency;
+    const DWORD reserved = desc.dwReserved2;
+    const short entryPos = desc.nEntryPos;
+    EXPECT_EQ(info.szFormat, format);
+    EXPECT_EQ(info.szCurrency, currency);
+    EXPECT_EQ(0u, reserved);
+    EXPECT_EQ(3, entryPos);
 }
 
 }  // namespace
