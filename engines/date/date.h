@@ -102,4 +102,52 @@ void GetDateString(char* out, MaskEditInfo* info, int outSize = PLM_TEXT_SIZE);
 void SetDateValue(const DateValue* value, MaskEditInfo* info);
 void GetDateValue(DateValue* out, MaskEditInfo* info);
 
+// --- keystrokes ---
+
+// The keys besides printable characters.
+enum DateEditKey : char { DATE_KEY_DELETE = 1, DATE_KEY_BACKSPACE = 8 };
+
+// What one keystroke works on: read from the window before, and what goes back to it after.
+struct DateEditState {
+    char szText[PLM_TEXT_SIZE];  // the shown text: 255 characters at most, terminated
+    int nSelStart;               // the selection: start (the caret) and end; after a change,
+    int nSelEnd;                 //   both hold the new caret
+    BOOL bModified;              // out: text and caret changed and go back to the window; when
+                                 //   clear, the window keeps its text and szText is dropped
+};
+
+// Applies one key (a character, DATE_KEY_BACKSPACE or DATE_KEY_DELETE) to state under
+// info->szFormat, and sets info->cSeparator. Returns 0 when the format has no date field or a
+// letter makes no month; else nonzero, also for a key that is ignored.
+int DateKeyCore(DateEditState* state, MaskEditInfo* info, char ch);
+
+// The same on info->hWnd: reads its text and selection; after a change writes the text
+// (SetWindowTextA), marks it modified (EM_SETMODIFY) and places the caret (EM_SETSEL), in that
+// order. 0 also when the window is gone.
+int DateKey(MaskEditInfo* info, char ch);
+
+// Backspace or Delete (ch) over the caret or the selection selStart..selEnd of state, whose
+// fields layout has located: the cleared characters become '_' and the caret is placed (Backspace
+// at the start clears nothing and leaves the state alone). Returns 1; 0 for a missing argument.
+int DeleteDateChars(char ch, int selStart, int selEnd, DateLayout* layout, MaskEditInfo* info,
+                    DateEditState* state);
+
+// Whether a digit may be typed at p: a numeric field grows to two digits, the year never grows.
+int IsDateKeyPosition(const DateLayout* layout, int p);
+// Whether the field holding p (the caret behind a digit just typed in text) is done, so that
+// the caret may go on to the next field.
+int DateFieldComplete(const char* text, const DateLayout* layout, int p, const DateValue* value);
+// Order of the field holding p: month, day, year tested in that order; p itself in none.
+int FieldOrderAt(const DateLayout* layout, int p);
+// Start of the field of order order + 1, or nLastPos when there is none.
+int FieldStartAfter(const DateLayout* layout, int order);
+// Whether a month name typed so far (text at the month field, count characters up to the
+// caret) needs no more letters.
+int MonthNameComplete(const DateValue* value, const char* text, int count);
+
+// Calendar checks of a date being typed: a blank field (-1) passes the length tests.
+int DayFitsMonth(const DateValue* value);
+int MonthFitsDay(const DateValue* value);
+int YearFitsDate(const DateValue* value);
+
 #endif  // PLM_ENGINES_DATE_H

@@ -2,7 +2,11 @@
 #ifndef PLM_ENGINES_DATE_INTERNAL_H
 #define PLM_ENGINES_DATE_INTERNAL_H
 
+#include <ctype.h>
+#include <string.h>
 #include <windows.h>
+
+#include "engines/date/date.h"
 
 namespace plm_date {
 
@@ -30,6 +34,21 @@ DateField FieldOfCode(const char* codes, char c);
 // Length of the run of one and the same character that starts at p (0 at the end).
 int RunLength(const char* p);
 
+// Digits are the runtime's '0'..'9'; letters are the system's, so accented letters count.
+inline bool IsDigitChar(char c) { return isdigit(static_cast<unsigned char>(c)) != 0; }
+inline bool IsLetterChar(char c) { return c != '\0' && IsCharAlphaA(c) != 0; }
+inline char UpperChar(char c) { return static_cast<char>(toupper(static_cast<unsigned char>(c))); }
+
+// The text starts with the abbreviation, compared case-insensitively; an empty abbreviation
+// (a string missing from the table) names nothing.
+bool StartsWithAbbreviation(const char* text, const char* abbreviation);
+
+// A position is in a field from its first character up to the separator behind it, inclusive.
+inline bool InSpan(int start, int end, int p) { return start < end && start <= p && p <= end; }
+inline bool InDayField(const DateLayout& l, int p) { return InSpan(l.nDayStart, l.nDayEnd, p); }
+inline bool InMonthField(const DateLayout& l, int p) { return InSpan(l.nMonthStart, l.nMonthEnd, p); }
+inline bool InYearField(const DateLayout& l, int p) { return InSpan(l.nYearStart, l.nYearEnd, p); }
+
 // Appends to a caller's buffer of a fixed size, always terminated; what does not fit is cut.
 class TextWriter {
 public:
@@ -54,6 +73,20 @@ private:
     int m_size;    // its size in bytes, terminator included
     int m_length;  // characters written so far
 };
+
+// The format of a record, or null when its buffer holds no terminator: no format to read.
+inline const char* TerminatedFormat(const MaskEditInfo* info) {
+    return memchr(info->szFormat, '\0', sizeof info->szFormat) != nullptr ? info->szFormat : nullptr;
+}
+
+// Ends a keystroke that changed the text: the caret, within the text, goes back with it.
+inline void CommitDateEdit(DateEditState* state, int caret) {
+    const int length = static_cast<int>(strlen(state->szText));
+    caret = caret < 0 ? 0 : caret > length ? length : caret;
+    state->nSelStart = caret;
+    state->nSelEnd = caret;
+    state->bModified = TRUE;
+}
 
 }  // namespace plm_date
 

@@ -1,29 +1,13 @@
 // Month and weekday names typed into a date.
 #include "engines/date/date.h"
 
-#include <ctype.h>
-#include <string.h>
-
 #include "engines/date/date_internal.h"
 #include "module/module.h"
 
 namespace {
 
 using plm_date::kNameSize;
-
-char Upper(char c) {
-    return static_cast<char>(toupper(static_cast<unsigned char>(c)));
-}
-
-// The text starts with the abbreviation, compared case-insensitively; an empty abbreviation
-// (a string missing from the table) names nothing.
-bool StartsWithAbbreviation(const char* text, const char* abbreviation) {
-    if (abbreviation[0] == '\0') return false;
-    for (int i = 0; abbreviation[i] != '\0'; ++i) {
-        if (text[i] == '\0' || Upper(text[i]) != Upper(abbreviation[i])) return false;
-    }
-    return true;
-}
+using plm_date::StartsWithAbbreviation;
 
 // The text starts with the whole name of string id (a text that ends early does not).
 bool StartsWithName(const char* text, UINT id) {
@@ -45,6 +29,14 @@ int FindName(const char* text, const char (*abbreviations)[PLM_ABBR_SIZE], int f
 }
 
 }  // namespace
+
+bool plm_date::StartsWithAbbreviation(const char* text, const char* abbreviation) {
+    if (abbreviation[0] == '\0') return false;
+    for (int i = 0; abbreviation[i] != '\0'; ++i) {
+        if (text[i] == '\0' || UpperChar(text[i]) != UpperChar(abbreviation[i])) return false;
+    }
+    return true;
+}
 
 int MonthFromName(const char* text, int abbreviated, int check) {
     if (text == nullptr) return 0;

@@ -1,14 +1,14 @@
 // Reading a shown date: separators of a format, the tokens of a text, and the fields they give.
 #include "engines/date/date.h"
 
-#include <ctype.h>
-
 #include "engines/date/date_internal.h"
 
 namespace {
 
 using plm_date::DateField;
 using plm_date::FieldOfCode;
+using plm_date::IsDigitChar;
+using plm_date::IsLetterChar;
 using plm_date::kCodeSize;
 using plm_date::RunLength;
 
@@ -40,14 +40,6 @@ struct DateTokens {
     int nCount;  // tokens found
     int nNext;   // next token to hand to a code run
 };
-
-bool IsDigit(char c) {
-    return isdigit(static_cast<unsigned char>(c)) != 0;
-}
-
-bool IsLetter(char c) {
-    return c != '\0' && IsCharAlphaA(c);
-}
 
 bool EndsToken(char c, char sep1, char sep2) {
     return c == '\0' || c == sep1 || c == sep2;
@@ -82,18 +74,18 @@ void Tokenise(const char* text, char sep1, char sep2, DateTokens* tokens) {
     tokens->nNext = 0;
     const char* p = text;
     while (*p != '\0' && tokens->nCount < kMaxTokens) {
-        if (IsLetter(*p)) {
+        if (IsLetterChar(*p)) {
             AddToken(tokens, p, 0);
             p = SkipPastSeparator(p + 1, sep1, sep2);
-        } else if (IsDigit(*p)) {
+        } else if (IsDigitChar(*p)) {
             const char* start = p;
-            while (IsDigit(*p)) ++p;
+            while (IsDigitChar(*p)) ++p;
             AddToken(tokens, nullptr, NumberValue(start, p, sep1, sep2));
             p = SkipPastSeparator(p, sep1, sep2);
         } else if (*p == '_') {
             while (*p == '_') ++p;
             // Placeholders in front of a name or number belong to it ('_5' is 5).
-            if (!IsLetter(*p) && !IsDigit(*p)) AddToken(tokens, nullptr, kBlank);
+            if (!IsLetterChar(*p) && !IsDigitChar(*p)) AddToken(tokens, nullptr, kBlank);
         } else {
             ++p;
         }
@@ -223,12 +215,12 @@ int CheckYearDigits(const char* text, const char* format) {
             ++f;
         } else if (field != plm_date::FIELD_YEAR) {
             f += RunLength(f);
-            while (IsLetter(*t) || IsDigit(*t) || *t == '_') ++t;
+            while (IsLetterChar(*t) || IsDigitChar(*t) || *t == '_') ++t;
         } else {
             int width = RunLength(f);
             f += width;
             int digits = 0;
-            for (int i = 0; i < width && *t != '\0'; ++i, ++t) digits += IsDigit(*t);
+            for (int i = 0; i < width && *t != '\0'; ++i, ++t) digits += IsDigitChar(*t);
             // A year typed in part: some digits, but fewer than the field holds.
             if (digits > 0 && digits < width) return 0;
         }
