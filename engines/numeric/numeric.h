@@ -2,7 +2,8 @@
 // "$#,##0.00;($#,##0.00)". It reads a shown number into NumberParts, writes NumberParts under a
 // picture, picks the section for a sign, converts a shown number between two pictures, and holds
 // the value limits of the six types that the keystroke engine and the Text property check share.
-// The typed get/set routines read and write a control's value in its plain form or as a double.
+// The keystroke engine applies one key to the shown number; the typed get/set routines read and
+// write a control's value in its plain form or as a double.
 // Nothing here allocates: every text lives in a fixed buffer whose size the caller gives.
 #ifndef PLM_ENGINE_NUMERIC_H
 #define PLM_ENGINE_NUMERIC_H
@@ -106,6 +107,31 @@ enum NumericLimitUse {
 // Non-numeric types have no limits.
 BOOL ExceedsNumericLimit(short nDataType, const NumberParts* parts, LPCSTR text, char cDecimal,
                          NumericLimitUse use);
+
+// --- keystrokes ---
+
+// Key codes that are not characters.
+#define PLM_NUMERIC_KEY_DELETE "\x01"     // the Delete key
+#define PLM_NUMERIC_KEY_BACKSPACE "\x08"  // Backspace
+
+// What one keystroke works on, and what it leaves for the window.
+struct NumericEditState {
+    char szText[PLM_TEXT_SIZE];  // the shown text; after an applied key, the text to show
+    int nSelStart;               // the selection; after an applied key, the caret (both equal)
+    int nSelEnd;
+    BOOL bModified;              // the modified flag: set by an applied key
+};
+
+// Applies one key (a one-character string: a character, PLM_NUMERIC_KEY_DELETE or
+// PLM_NUMERIC_KEY_BACKSPACE) to state under info's picture, type and entry position. The number
+// it makes is checked against the type's limits and shown under the section of its sign.
+// Returns 1 when applied; 0 when refused, leaving state untouched. Builds in g_szNumericEdit.
+int NumericKeyCore(NumericEditState* state, const MaskEditInfo* info, LPCSTR key);
+
+// The same on info->hWnd: reads its text and selection; an applied key writes the text
+// (SetWindowTextA), the caret (EM_SETSEL) and the modified flag (EM_SETMODIFY). Returns 0 when
+// refused or when the window does not exist.
+int NumericKey(MaskEditInfo* info, LPCSTR key);
 
 // --- typed get/set ---
 
