@@ -7,10 +7,8 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -z "${PLM_IN_XVFB:-}" ]; then
   PLM_IN_XVFB=1 exec xvfb-run -a "$0" "$@"
 fi
-wineserver -k >/dev/null 2>&1 || true
 wineboot -i >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
 status=0
 "$@" || status=$?
-wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true  # let the server and its windows go before the display does
 exit $status
