@@ -104,6 +104,7 @@ HWND plumeMaskEdit::CreateMaskEdit(LPCSTR text, DWORD style, DWORD exStyle, HWND
     }
     m_hWnd = window;
     m_info.hWnd = window;
+    SetDefaultWindowText(nullptr, 0);
     return m_hWnd;
 }
 
@@ -202,18 +203,4 @@ void plumeMaskEdit::MaskEditTerm(HWND hWnd) {
     HGLOBAL link = reinterpret_cast<HGLOBAL>(GetWindowLongPtrA(hWnd, g_nLinkIndex));
     SetWindowLongPtrA(hWnd, g_nLinkIndex, 0);
     if (link != nullptr) GlobalFree(link);
-}
-
-// Puts the BorderStyle in force on the window: WS_BORDER for every style but "None", and a
-// recomputed frame.
-void plumeMaskEdit::ApplyBorderStyle() {
-    if (m_hWnd == nullptr) return;
-    DWORD style = static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE));
-    if (m_props.nBorderStyle >= 1)
-        style |= WS_BORDER;
-    else
-        style &= ~static_cast<DWORD>(WS_BORDER);
-    SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(style));
-    InvalidateRect(m_hWnd, nullptr, TRUE);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
 }

@@ -239,6 +239,20 @@ public:
     BOOL Show(int nCmdShow);
     HFONT SetFont(LOGFONTA* font);
 
+    // Properties by number (PlmProperty). String values travel as pointers in `value`; for a
+    // string property `out` is a character buffer of cch bytes (cch 0 asks for the size).
+    LONG SetProperty(UINT id, LONG_PTR value);
+    LONG GetProperty(UINT id, LONG* out, LONG cch);
+    LONG CheckProperty(UINT id, LONG_PTR value);  // 0, ERR_BAD_FORMAT or ERR_BAD_VALUE
+
+    // Draws the BorderStyle look into a whole-window device context (GetWindowDC).
+    void PaintBorder(HWND hWnd, HDC hdc);
+    // Recomputes the entry position from the format (the EntryPos property).
+    void FindEntryPoint();
+    // The format's empty-field text into buffer (cch bytes, terminated), or, without a buffer,
+    // shown through the Text property.
+    void SetDefaultWindowText(LPSTR buffer, int cch);
+
 protected:
     plumeMaskEdit();
     plumeMaskEdit(LPCSTR text, DWORD style, DWORD exStyle, HWND parent, HINSTANCE instance, UINT id,
@@ -266,6 +280,163 @@ private:
     LRESULT WmCreate(HWND hWnd, WPARAM wParam, LPARAM lParam);
     LRESULT WmDestroy(HWND hWnd, WPARAM wParam, LPARAM lParam);
     LRESULT WmNcDestroy(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmSetFocus(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmKillFocus(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmSetText(HWND hWnd, WPARAM wParam, LPCSTR text);
+    LRESULT WmPaint(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmSetCursor(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmNcCalcSize(HWND hWnd, WPARAM wParam, RECT* rect);
+    LRESULT EmSetReadOnly(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmKeyDown(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmKeyUp(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmChar(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmLButtonUp(HWND hWnd, WPARAM wParam, LPARAM lParam);
+
+    // Keys, and the typed value messages.
+    LRESULT ReadOnlyKeyFilter(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT MaskEditInput(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT MaskEditGetSet(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Text upkeep.
+    bool IsDesignMode() const;
+    bool IsMaskOn() const;
+    BOOL SafeSetWindowText(LPCSTR text);
+    void MaybeChangeCurSel();
+    void MaybeEnforceTextLimit();
+    void BuildEmptyFieldText(LPSTR out, int size);
+    bool WindowTextEquals(LPCSTR text);
+
+    // One setter per property that does more than store a value.
+    void SetDataFormatProperty(LPCSTR format);
+    void SetDataTypeProperty(short type);
+    void SetRawTextProperty(LPCSTR raw);
+    LONG SetTextProperty(LPCSTR text);
+    LONG ShowRejectedText(LONG error);
+    LONG GetDataFormatProperty(LPSTR out, LONG cch);
+    LONG GetRawTextProperty(LPSTR out, LONG cch);
+    LONG GetTextProperty(LPSTR out, LONG cch);
+    LONG CheckTextProperty(LPCSTR text);
+};
+
+// ---------------------------------------------------------------------------------------------
+// Custom-control model: what a custom-control container is handed, and the adapter class
+// ---------------------------------------------------------------------------------------------
+
+// A control instance of the container, and a string the container owns.
+typedef struct PlmHostControl* HCTL;
+typedef struct PlmHostString* HHOSTSTR;
+
+// The control procedure the container sends every message and request of an instance to.
+typedef LRESULT(WINAPI* PLMCTLPROC)(HCTL hCtl, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Property and event lists: entries of 32 bits on 32-bit builds (pointer-wide on 64-bit), each a
+// small negative number naming a standard property or event of the container, or the address of
+// a PROPINFO / EVENTINFO record; a zero entry ends the list.
+#pragma pack(push, 1)
+struct PROPINFO {
+    LPCSTR lpszName;
+    DWORD dwFlags;        // low byte: the value's type (1 string, 3 integer, 4 boolean, 6 enumeration)
+    BYTE bDataOffset;     // byte offset into the instance data where the container keeps the value
+    BYTE bBitInfo;        // 0
+    LONG lDefault;
+    LPCSTR lpszEnumList;  // "first\0second\0...\0", ended by an empty string; null when not an enumeration
+    BYTE bEnumCount;
+    BYTE abReserved[5];   // 0
+};
+
+struct EVENTINFO {
+    LPCSTR lpszName;
+    WORD wParamCount;
+    WORD wParamWords;
+    const WORD* lpParamTypes;
+    LPCSTR lpszParamProfile;
+    DWORD dwFlags;
+    BYTE abReserved[4];  // 0
+};
+
+struct MODEL {
+    WORD wVersion;            // 0x0300
+    DWORD dwFlags;
+    PLMCTLPROC lpfnControlProc;
+    WORD wClassStyle;         // CS_ bits of the window class the container registers
+    DWORD dwWindowStyle;      // default style of each instance's window
+    WORD cbInstanceData;      // bytes of MaskEditVBXData the container keeps per instance
+    WORD idToolboxBitmap;     // first of the toolbox bitmaps in this module's resources
+    LPCSTR lpszDefaultName;   // name of a new instance, before the container numbers it
+    LPCSTR lpszClassName;     // window class of the instances
+    LPCSTR lpszParentClass;   // the system class whose procedure does default processing
+    const LONG_PTR* lpPropertyList;
+    const LONG_PTR* lpEventList;
+    BYTE bDefaultProperty;
+    BYTE bDefaultEvent;
+    BYTE bValueProperty;      // the property that holds the control's value (Text)
+    BYTE abReserved[5];       // 0
+};
+#pragma pack(pop)
+
+class plumeMaskEditVBX;
+
+// Kept by the container for each instance, handed over zeroed.
+struct MaskEditVBXData {
+    BYTE abReserved1[16];
+    DWORD dwRawTextData;    // the offset named by the RawText record; not read by the control
+    BYTE abReserved2[8];
+    DWORD dwMaxTextLenData;  // the offset named by the MaxTextLen record; not read by the control
+    LONG lSavedAlign;        // the Alignment last set through the container; 0 until set
+    BOOL bRecreating;        // nonzero while the window is recreated for a new Alignment
+    plumeMaskEditVBX* pMaskEdit;  // this instance's object, created on first need
+};
+
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(MODEL) == 48, "MODEL is 48 bytes on 32-bit");
+static_assert(sizeof(PROPINFO) == 24, "PROPINFO is 24 bytes on 32-bit");
+static_assert(sizeof(EVENTINFO) == 24, "EVENTINFO is 24 bytes on 32-bit");
+static_assert(sizeof(MaskEditVBXData) == 44, "the instance data is 44 bytes on 32-bit");
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Registers the model with the container's host library; the host's result, nonzero when done.
+PLM_API BOOL WINAPI VBINITCC(UINT uVersion, BOOL bRuntime);
+PLM_API void WINAPI VBTERMCC(void);
+// The control procedure the model names.
+PLM_API LRESULT WINAPI MaskEditVBXProc(HCTL hCtl, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#ifdef __cplusplus
+}  // extern "C"
+#endif
+
+// The control inside a container: events and default processing go to the container's host.
+class PLM_API plumeMaskEditVBX : public plumeMaskEdit {
+public:
+    plumeMaskEditVBX();
+    explicit plumeMaskEditVBX(HCTL hCtl);
+    plumeMaskEditVBX(const plumeMaskEditVBX& other);
+    plumeMaskEditVBX& operator=(const plumeMaskEditVBX& other);
+    ~plumeMaskEditVBX() override;
+
+    void FireEvent(WORD code, void* param) override;
+    LRESULT CallDefProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    int GetMode() const override;
+
+    // Binds a window the container created to an object that has none; 0 when refused.
+    HWND AttachMaskEdit(HWND hWnd, HCTL hCtl, RECT* ignored);
+    void SetAlign(int nAlign);  // 0 left, 1 centre, 2 right, -1 from the creation style
+    int GetAlign() const;
+    void SetRecreate(int bRecreate);
+    int GetRecreate() const;
+
+    // The container's request to fill the DataFormat list box lParam at design time.
+    LONG MaskEditInitPopup(HWND hWnd, UINT msg, UINT wParam, LPARAM lParam);
+    // Fills a list box with the DataFormat choices of a data type.
+    static void FillPropListbox(HWND hList, int nDataType);
+
+protected:
+    HCTL m_hCtl;       // the instance in the container; 0 until known
+    int m_nAlign;      // 0 left, 1 centre, 2 right; -1: taken from the next creation style
+    BOOL m_bRecreate;  // set while the window is being recreated
 };
 
 #endif  // PLMEDT60_H
