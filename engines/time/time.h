@@ -1,6 +1,6 @@
 // Time engine: reading a time format ("h:mm:ss AM/PM", "hh:mm"), reading a shown time by format
 // or by field positions, writing a time under a format, the range rules, the exported
-// TimeStrToTimeStr, and the typed get/set routines of a Time control.
+// TimeStrToTimeStr, the keystroke engine and the typed get/set routines of a Time control.
 // TimeValue is public (plmedt60.h); TimeLayout is this engine's own.
 #ifndef PLM_ENGINE_TIME_H
 #define PLM_ENGINE_TIME_H
@@ -75,5 +75,29 @@ void GetTimeValue(TimeValue* out, MaskEditInfo* info);
 void TimeStringToShownText(char* shown, const char* text, const char* format, int shownSize);
 // A shown text under info->szFormat (read by field positions) -> the default time format.
 void ShownTextToTimeString(char* out, const char* shown, MaskEditInfo* info, int outSize);
+
+// --- keystrokes: a character, 8 for Backspace or 1 for the Delete key ---
+
+// A text read at full length (PLM_TEXT_SIZE - 1 characters), one digit a key may insert, and
+// the terminator.
+#define PLM_TIME_EDIT_SIZE (PLM_TEXT_SIZE + 1)
+
+// What one keystroke works on, and what it leaves for the window.
+struct TimeEditState {
+    char szText[PLM_TIME_EDIT_SIZE];  // in: the shown text, cut to PLM_TEXT_SIZE - 1 characters
+    int nSelStart;   // in: the selection as the edit control reports it
+    int nSelEnd;
+    int nCaret;      // out: where the caret goes (an empty selection), within szText
+    BOOL bModified;  // out: szText and nCaret go back to the window, which is marked modified
+};
+
+// Applies key to state under info->szFormat and sets info->cSeparator from the format. Returns
+// 0 when a digit would make a field 100 or more (a selection it cleared stays cleared), else 1.
+int TimeKeyCore(TimeEditState* state, MaskEditInfo* info, char key);
+
+// The same on info->hWnd: reads its text and selection; when the text changed, writes it back
+// (SetWindowTextA), places the caret (EM_SETSEL) and marks it modified (EM_SETMODIFY 1).
+// Returns 0 when the window is gone, else as TimeKeyCore.
+int TimeKey(MaskEditInfo* info, char ch);
 
 #endif  // PLM_ENGINE_TIME_H
