@@ -2,6 +2,7 @@
 // text while the control has the focus, the caret past the leading literals, the entry position.
 #include <plmedt60.h>
 
+#include <stdio.h>
 #include <string.h>
 
 #include "control/control_internal.h"
@@ -93,8 +94,7 @@ void plumeMaskEdit::SetDefaultWindowText(LPSTR buffer, int cch) {
         if (buffer == nullptr) {
             SetProperty(PROP_TEXT, reinterpret_cast<LONG_PTR>(emptyField));
         } else if (cch > 0) {
-            strncpy(buffer, emptyField, static_cast<size_t>(cch));
-            buffer[cch - 1] = '\0';
+            snprintf(buffer, static_cast<size_t>(cch), "%s", emptyField);  // cut to cch, terminated
         }
     } else if (buffer != nullptr && cch > 0) {
         buffer[0] = '\0';
