@@ -62,8 +62,14 @@ const CharInfo& Info(CHAR ch) { return kCaseTable.entry[static_cast<unsigned cha
 // are zero, as MAKEINTRESOURCE values are told apart from addresses.
 bool IsSingleCharacter(LPCSTR lpsz) { return (reinterpret_cast<UINT_PTR>(lpsz) >> 16) == 0; }
 
-LPSTR SingleCharacterResult(unsigned char mapped) {
-    return reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(mapped));
+// CharUpperA and CharLowerA, by the partner they map to: one character, or a string in place.
+LPSTR MapCase(LPSTR lpsz, unsigned char CharInfo::*partner) {
+    if (IsSingleCharacter(lpsz)) {
+        unsigned char mapped = Info(static_cast<CHAR>(LOWORD(lpsz))).*partner;
+        return reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(mapped));
+    }
+    for (char* p = lpsz; *p != '\0'; ++p) *p = static_cast<char>(Info(*p).*partner);
+    return lpsz;
 }
 
 }  // namespace
@@ -78,17 +84,9 @@ PLW_API BOOL WINAPI IsCharUpperA(CHAR ch) { return (Info(ch).cls & kUpper) != 0;
 
 PLW_API BOOL WINAPI IsCharLowerA(CHAR ch) { return (Info(ch).cls & kLower) != 0; }
 
-PLW_API LPSTR WINAPI CharUpperA(LPSTR lpsz) {
-    if (IsSingleCharacter(lpsz)) return SingleCharacterResult(Info(static_cast<CHAR>(LOWORD(lpsz))).upper);
-    for (char* p = lpsz; *p != '\0'; ++p) *p = static_cast<char>(Info(*p).upper);
-    return lpsz;
-}
+PLW_API LPSTR WINAPI CharUpperA(LPSTR lpsz) { return MapCase(lpsz, &CharInfo::upper); }
 
-PLW_API LPSTR WINAPI CharLowerA(LPSTR lpsz) {
-    if (IsSingleCharacter(lpsz)) return SingleCharacterResult(Info(static_cast<CHAR>(LOWORD(lpsz))).lower);
-    for (char* p = lpsz; *p != '\0'; ++p) *p = static_cast<char>(Info(*p).lower);
-    return lpsz;
-}
+PLW_API LPSTR WINAPI CharLowerA(LPSTR lpsz) { return MapCase(lpsz, &CharInfo::lower); }
 
 PLW_API LPSTR WINAPI CharNextA(LPCSTR lpsz) {
     // Code page 1252 has no lead bytes: the next character is the next byte, never past the end.

@@ -188,18 +188,10 @@ PLW_API BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWND
 }
 
 PLW_API int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return 0;
-    }
-    if (lpClassName == nullptr || nMaxCount <= 0) return 0;
+    plw::Window* window = plw::FindWindowOrFail(hWnd);
+    if (window == nullptr || lpClassName == nullptr || nMaxCount <= 0) return 0;
     const std::string& name = window->cls->name;
-    size_t room = static_cast<size_t>(nMaxCount) - 1;
-    size_t copied = name.size() < room ? name.size() : room;
-    memcpy(lpClassName, name.data(), copied);
-    lpClassName[copied] = '\0';
-    return static_cast<int>(copied);
+    return static_cast<int>(plw::CopyTruncated(lpClassName, static_cast<size_t>(nMaxCount), name.data(), name.size()));
 }
 
 }  // extern "C"

@@ -224,11 +224,7 @@ LRESULT Edit_SetText(EditState* es, LPCSTR text) {
 
 LRESULT Edit_GetText(const EditState* es, WPARAM size, LPSTR buffer) {
     if (buffer == nullptr || size == 0) return 0;
-    size_t room = size - 1;
-    size_t copied = es->text.size() < room ? es->text.size() : room;
-    memcpy(buffer, es->text.data(), copied);
-    buffer[copied] = '\0';
-    return static_cast<LRESULT>(copied);
+    return static_cast<LRESULT>(plw::CopyTruncated(buffer, size, es->text.data(), es->text.size()));
 }
 
 LRESULT Edit_GetSel(const EditState* es, DWORD* start, DWORD* end) {

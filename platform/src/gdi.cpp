@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <plw_testhooks.h>
@@ -188,6 +189,12 @@ HDC NewDc(HWND hwnd, bool wholeWindow) {
     return hdc;
 }
 
+// A DC for a window the caller named; a null window is the screen.
+HDC NewDcForCaller(HWND hwnd, bool wholeWindow) {
+    if (hwnd != nullptr && plw::FindWindowOrFail(hwnd) == nullptr) return nullptr;
+    return NewDc(hwnd, wholeWindow);
+}
+
 void FreeDc(HDC hdc) {
     DeviceContext* dc = FindDc(hdc);
     if (dc == nullptr) return;
@@ -234,6 +241,15 @@ void PutPixel(const Target& target, POINT p, COLORREF color) {
     if (InArea(target, p)) PixelAt(target, p) = color;
 }
 
+// The pixel at a logical point of the DC, or null outside its area.
+COLORREF* LogicalPixel(HDC hdc, int x, int y) {
+    const DeviceContext* dc = FindDc(hdc);
+    Target target;
+    if (dc == nullptr || !GetTarget(dc, &target)) return nullptr;
+    POINT p = ToSurface(dc, target, x, y);
+    return InArea(target, p) ? &PixelAt(target, p) : nullptr;
+}
+
 void FillLogicalRect(const DeviceContext* dc, const RECT& rect, COLORREF color) {
     Target target;
     if (!GetTarget(dc, &target)) return;
@@ -276,6 +292,19 @@ const GdiObject* ResolveBrush(HBRUSH brush) {
     return object != nullptr && object->kind == ObjectKind::kBrush ? object : nullptr;
 }
 
+// ---- state setters: each answers the previous value ------------------------------------------
+
+BOOL ReplacePoint(DeviceContext* dc, POINT DcState::*field, int x, int y, LPPOINT previous) {
+    if (dc == nullptr) return FALSE;
+    if (previous != nullptr) *previous = dc->state.*field;
+    dc->state.*field = {x, y};
+    return TRUE;
+}
+
+COLORREF ReplaceColor(DeviceContext* dc, COLORREF DcState::*field, COLORREF color) {
+    return dc != nullptr ? std::exchange(dc->state.*field, color) : CLR_INVALID;
+}
+
 // ---- DrawText record --------------------------------------------------------------------------
 
 PlwDrawTextRecord g_lastDrawText = {};
@@ -286,9 +315,7 @@ void RecordDrawText(HDC hdc, LPCSTR text, int count, const RECT* rect, UINT form
     record = PlwDrawTextRecord{};
     record.hdc = hdc;
     record.count = count;
-    size_t copied = static_cast<size_t>(count) < sizeof record.text - 1 ? static_cast<size_t>(count) : sizeof record.text - 1;
-    if (text != nullptr) memcpy(record.text, text, copied);
-    record.text[copied] = '\0';
+    if (text != nullptr) plw::CopyTruncated(record.text, sizeof record.text, text, static_cast<size_t>(count));
     if (rect != nullptr) record.rect = *rect;
     record.format = format;
     ++g_drawTextCount;
@@ -332,21 +359,9 @@ bool GetFontDescription(HFONT font, LOGFONTA* out) {
 
 extern "C" {
 
-PLW_API HDC WINAPI GetDC(HWND hWnd) {
-    if (hWnd != nullptr && plw::FindWindowRecord(hWnd) == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return nullptr;
-    }
-    return NewDc(hWnd, false);
-}
+PLW_API HDC WINAPI GetDC(HWND hWnd) { return NewDcForCaller(hWnd, false); }
 
-PLW_API HDC WINAPI GetWindowDC(HWND hWnd) {
-    if (hWnd != nullptr && plw::FindWindowRecord(hWnd) == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return nullptr;
-    }
-    return NewDc(hWnd, true);
-}
+PLW_API HDC WINAPI GetWindowDC(HWND hWnd) { return NewDcForCaller(hWnd, true); }
 
 PLW_API int WINAPI ReleaseDC(HWND, HDC hDC) {
     if (FindDc(hDC) == nullptr) return 0;
@@ -424,11 +439,7 @@ PLW_API BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC) {
 }
 
 PLW_API BOOL WINAPI SetViewportOrgEx(HDC hdc, int X, int Y, LPPOINT lpPoint) {
-    DeviceContext* dc = FindDc(hdc);
-    if (dc == nullptr) return FALSE;
-    if (lpPoint != nullptr) *lpPoint = dc->state.viewportOrigin;
-    dc->state.viewportOrigin = {X, Y};
-    return TRUE;
+    return ReplacePoint(FindDc(hdc), &DcState::viewportOrigin, X, Y, lpPoint);
 }
 
 PLW_API BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lpPoint) {
@@ -492,11 +503,7 @@ PLW_API BOOL WINAPI DeleteObject(HGDIOBJ ho) {
 }
 
 PLW_API BOOL WINAPI MoveToEx(HDC hdc, int X, int Y, LPPOINT lpPoint) {
-    DeviceContext* dc = FindDc(hdc);
-    if (dc == nullptr) return FALSE;
-    if (lpPoint != nullptr) *lpPoint = dc->state.position;
-    dc->state.position = {X, Y};
-    return TRUE;
+    return ReplacePoint(FindDc(hdc), &DcState::position, X, Y, lpPoint);
 }
 
 PLW_API BOOL WINAPI LineTo(HDC hdc, int X, int Y) {
@@ -510,11 +517,7 @@ PLW_API BOOL WINAPI LineTo(HDC hdc, int X, int Y) {
 }
 
 PLW_API COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-    DeviceContext* dc = FindDc(hdc);
-    if (dc == nullptr) return CLR_INVALID;
-    COLORREF previous = dc->state.bkColor;
-    dc->state.bkColor = color;
-    return previous;
+    return ReplaceColor(FindDc(hdc), &DcState::bkColor, color);
 }
 
 PLW_API COLORREF WINAPI GetBkColor(HDC hdc) {
@@ -523,11 +526,7 @@ PLW_API COLORREF WINAPI GetBkColor(HDC hdc) {
 }
 
 PLW_API COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-    DeviceContext* dc = FindDc(hdc);
-    if (dc == nullptr) return CLR_INVALID;
-    COLORREF previous = dc->state.textColor;
-    dc->state.textColor = color;
-    return previous;
+    return ReplaceColor(FindDc(hdc), &DcState::textColor, color);
 }
 
 PLW_API BOOL WINAPI ExtTextOutA(HDC hdc, int, int, UINT options, const RECT* lprect, LPCSTR, UINT, const INT*) {
@@ -546,20 +545,14 @@ PLW_API int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
 }
 
 PLW_API COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
-    DeviceContext* dc = FindDc(hdc);
-    Target target;
-    if (dc == nullptr || !GetTarget(dc, &target)) return CLR_INVALID;
-    POINT p = ToSurface(dc, target, x, y);
-    return InArea(target, p) ? PixelAt(target, p) : CLR_INVALID;
+    const COLORREF* pixel = LogicalPixel(hdc, x, y);
+    return pixel != nullptr ? *pixel : CLR_INVALID;
 }
 
 PLW_API COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
-    DeviceContext* dc = FindDc(hdc);
-    Target target;
-    if (dc == nullptr || !GetTarget(dc, &target)) return CLR_INVALID;
-    POINT p = ToSurface(dc, target, x, y);
-    if (!InArea(target, p)) return CLR_INVALID;
-    PixelAt(target, p) = color;
+    COLORREF* pixel = LogicalPixel(hdc, x, y);
+    if (pixel == nullptr) return CLR_INVALID;
+    *pixel = color;
     return color;
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+struct dl_phdr_info;
+
 namespace plw {
 
 // Win32 error codes that the stand-in reports through SetLastError.
@@ -26,6 +28,13 @@ constexpr DWORD kErrorResourceNameNotFound = 1814;
 // ---- modules -------------------------------------------------------------------------------
 // Base address of the main program's image.
 HINSTANCE MainProgramBase();
+// Base address of one loaded image, as dladdr reports it (dli_fbase).
+uintptr_t ImageBase(const dl_phdr_info* info);
+
+// ---- text ----------------------------------------------------------------------------------
+// Copies at most size - 1 of the `length` bytes of text into buffer and terminates it, as every
+// Win32 routine that fills a caller's buffer does. size must be at least 1. Returns the count copied.
+size_t CopyTruncated(LPSTR buffer, size_t size, const char* text, size_t length);
 
 // ---- classes -------------------------------------------------------------------------------
 struct WindowClass {
@@ -84,6 +93,8 @@ struct Window {
 
 // The window record behind `hwnd`, or null for an invalid or destroyed handle.
 Window* FindWindowRecord(HWND hwnd);
+// The same for a handle the caller passed in: null also sets ERROR_INVALID_WINDOW_HANDLE.
+Window* FindWindowOrFail(HWND hwnd);
 
 // Calls the window's procedure (the stand-in's equivalent of SendMessage without checks).
 LRESULT Deliver(Window* window, UINT msg, WPARAM wParam, LPARAM lParam);

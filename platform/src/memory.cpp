@@ -37,10 +37,12 @@ std::unordered_map<const void*, Block*>& Blocks() {
 
 int g_failNextAllocations = 0;
 
+// The block behind a handle the caller passed in; null, with ERROR_INVALID_HANDLE, for any other.
 Block* FindBlock(HGLOBAL handle) {
-    if (handle == nullptr) return nullptr;
-    auto found = Blocks().find(handle);
-    return found != Blocks().end() ? found->second : nullptr;
+    auto found = handle != nullptr ? Blocks().find(handle) : Blocks().end();
+    if (found != Blocks().end()) return found->second;
+    SetLastError(plw::kErrorInvalidHandle);
+    return nullptr;
 }
 
 // Fixed blocks never have size 0 underneath: malloc(0) may answer null.
@@ -79,10 +81,7 @@ HGLOBAL Allocate(UINT flags, SIZE_T bytes) {
 
 HGLOBAL Reallocate(HGLOBAL handle, SIZE_T bytes, UINT flags) {
     Block* block = FindBlock(handle);
-    if (block == nullptr) {
-        SetLastError(plw::kErrorInvalidHandle);
-        return nullptr;
-    }
+    if (block == nullptr) return nullptr;
     if (flags & kFlagsModify) return handle;
     // A fixed block may only move when the caller allows it; shrinking happens in place.
     bool mayMove = block->moveable || (flags & kFlagsMoveable) != 0;
@@ -114,10 +113,7 @@ HGLOBAL Reallocate(HGLOBAL handle, SIZE_T bytes, UINT flags) {
 
 LPVOID Lock(HGLOBAL handle) {
     Block* block = FindBlock(handle);
-    if (block == nullptr) {
-        SetLastError(plw::kErrorInvalidHandle);
-        return nullptr;
-    }
+    if (block == nullptr) return nullptr;
     if (!block->moveable) return block->data;
     if (block->data == nullptr) return nullptr;  // discarded
     if (block->lockCount < kLockCountMask) ++block->lockCount;
@@ -126,10 +122,7 @@ LPVOID Lock(HGLOBAL handle) {
 
 BOOL Unlock(HGLOBAL handle) {
     Block* block = FindBlock(handle);
-    if (block == nullptr) {
-        SetLastError(plw::kErrorInvalidHandle);
-        return FALSE;
-    }
+    if (block == nullptr) return FALSE;
     // A fixed block is never locked; Win32 answers as for a locked one.
     if (!block->moveable) return TRUE;
     if (block->lockCount == 0) {
@@ -147,10 +140,7 @@ BOOL Unlock(HGLOBAL handle) {
 HGLOBAL Free(HGLOBAL handle) {
     if (handle == nullptr) return nullptr;
     Block* block = FindBlock(handle);
-    if (block == nullptr) {
-        SetLastError(plw::kErrorInvalidHandle);
-        return handle;
-    }
+    if (block == nullptr) return handle;
     Blocks().erase(handle);
     free(block->data);
     delete block;
@@ -159,19 +149,13 @@ HGLOBAL Free(HGLOBAL handle) {
 
 SIZE_T Size(HGLOBAL handle) {
     Block* block = FindBlock(handle);
-    if (block == nullptr) {
-        SetLastError(plw::kErrorInvalidHandle);
-        return 0;
-    }
+    if (block == nullptr) return 0;
     return block->data != nullptr ? block->size : 0;
 }
 
 UINT Flags(HGLOBAL handle) {
     Block* block = FindBlock(handle);
-    if (block == nullptr) {
-        SetLastError(plw::kErrorInvalidHandle);
-        return GMEM_INVALID_HANDLE;
-    }
+    if (block == nullptr) return GMEM_INVALID_HANDLE;
     if (!block->moveable) return 0;
     return (block->lockCount & kLockCountMask) | (block->data == nullptr ? kFlagDiscarded : 0);
 }

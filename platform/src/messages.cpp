@@ -49,11 +49,7 @@ LRESULT DefSetText(plw::Window* window, LPCSTR text) {
 
 LRESULT DefGetText(const plw::Window* window, WPARAM size, LPSTR buffer) {
     if (buffer == nullptr || size == 0) return 0;
-    size_t room = size - 1;
-    size_t copied = window->text.size() < room ? window->text.size() : room;
-    memcpy(buffer, window->text.data(), copied);
-    buffer[copied] = '\0';
-    return static_cast<LRESULT>(copied);
+    return static_cast<LRESULT>(plw::CopyTruncated(buffer, size, window->text.data(), window->text.size()));
 }
 
 LRESULT DefPaint(HWND hwnd) {
@@ -119,19 +115,12 @@ void DropPostedMessages(HWND hwnd) {
 extern "C" {
 
 PLW_API LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return 0;
-    }
-    return plw::Deliver(window, Msg, wParam, lParam);
+    plw::Window* window = plw::FindWindowOrFail(hWnd);
+    return window != nullptr ? plw::Deliver(window, Msg, wParam, lParam) : 0;
 }
 
 PLW_API BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-    if (hWnd != nullptr && plw::FindWindowRecord(hWnd) == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return FALSE;
-    }
+    if (hWnd != nullptr && plw::FindWindowOrFail(hWnd) == nullptr) return FALSE;
     MSG msg = {};
     msg.hwnd = hWnd;
     msg.message = Msg;

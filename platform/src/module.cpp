@@ -13,19 +13,6 @@
 
 namespace {
 
-// Base address of one image as dladdr would report it: load bias plus the lowest segment,
-// rounded down to its page as the loader maps it.
-uintptr_t ImageBase(const dl_phdr_info* info) {
-    uintptr_t lowest = UINTPTR_MAX;
-    for (int i = 0; i < info->dlpi_phnum; ++i) {
-        const ElfW(Phdr)& segment = info->dlpi_phdr[i];
-        if (segment.p_type == PT_LOAD && segment.p_vaddr < lowest) lowest = segment.p_vaddr;
-    }
-    if (lowest == UINTPTR_MAX) return 0;
-    const uintptr_t kPageMask = 0xFFF;
-    return info->dlpi_addr + (lowest & ~kPageMask);
-}
-
 // The file name part of a path.
 const char* BaseName(const char* path) {
     const char* slash = strrchr(path, '/');
@@ -60,13 +47,13 @@ int FindImageByName(dl_phdr_info* info, size_t, void* data) {
     auto* search = static_cast<NameSearch*>(data);
     if (info->dlpi_name == nullptr || info->dlpi_name[0] == '\0') return 0;
     if (!ImageMatchesName(info->dlpi_name, search->name, search->nameLength)) return 0;
-    search->found = ImageBase(info);
+    search->found = plw::ImageBase(info);
     return 1;
 }
 
 int FindMainImage(dl_phdr_info* info, size_t, void* data) {
     // The loader lists the main program first.
-    *static_cast<uintptr_t*>(data) = ImageBase(info);
+    *static_cast<uintptr_t*>(data) = plw::ImageBase(info);
     return 1;
 }
 
@@ -88,6 +75,18 @@ bool NamesMainProgram(const char* name, size_t nameLength) {
 }  // namespace
 
 namespace plw {
+
+// Load bias plus the lowest segment, rounded down to its page as the loader maps it.
+uintptr_t ImageBase(const dl_phdr_info* info) {
+    uintptr_t lowest = UINTPTR_MAX;
+    for (int i = 0; i < info->dlpi_phnum; ++i) {
+        const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+        if (segment.p_type == PT_LOAD && segment.p_vaddr < lowest) lowest = segment.p_vaddr;
+    }
+    if (lowest == UINTPTR_MAX) return 0;
+    const uintptr_t kPageMask = 0xFFF;
+    return info->dlpi_addr + (lowest & ~kPageMask);
+}
 
 HINSTANCE MainProgramBase() {
     uintptr_t base = 0;

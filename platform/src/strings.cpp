@@ -51,14 +51,7 @@ struct PathSearch {
 
 int FindImageByBase(dl_phdr_info* info, size_t, void* data) {
     auto* search = static_cast<PathSearch*>(data);
-    uintptr_t lowest = UINTPTR_MAX;
-    for (int i = 0; i < info->dlpi_phnum; ++i) {
-        const ElfW(Phdr)& segment = info->dlpi_phdr[i];
-        if (segment.p_type == PT_LOAD && segment.p_vaddr < lowest) lowest = segment.p_vaddr;
-    }
-    if (lowest == UINTPTR_MAX) return 0;
-    const uintptr_t kPageMask = 0xFFF;
-    if (info->dlpi_addr + (lowest & ~kPageMask) != search->base) return 0;
+    if (plw::ImageBase(info) != search->base) return 0;
     search->path = info->dlpi_name != nullptr ? info->dlpi_name : "";
     search->found = true;
     return 1;
@@ -105,6 +98,17 @@ constexpr int kNoBufferResult = -1;
 
 }  // namespace
 
+namespace plw {
+
+size_t CopyTruncated(LPSTR buffer, size_t size, const char* text, size_t length) {
+    size_t copied = length < size - 1 ? length : size - 1;
+    memcpy(buffer, text, copied);
+    buffer[copied] = '\0';
+    return copied;
+}
+
+}  // namespace plw
+
 extern "C" {
 
 PLW_API int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax) {
@@ -114,16 +118,11 @@ PLW_API int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, in
     HINSTANCE module = hInstance != nullptr ? hInstance : plw::MainProgramBase();
     // String ids are 16-bit: the resource lookup uses the low word only.
     const char* text = FindString(ModuleStrings(module), LOWORD(uID));
-    int copied = 0;
-    if (text == nullptr) SetLastError(plw::kErrorResourceNameNotFound);
-    if (text != nullptr) {
-        size_t length = strlen(text);
-        size_t room = static_cast<size_t>(cchBufferMax) - 1;
-        copied = static_cast<int>(length < room ? length : room);
-        memcpy(lpBuffer, text, static_cast<size_t>(copied));
+    if (text == nullptr) {
+        SetLastError(plw::kErrorResourceNameNotFound);
+        text = "";
     }
-    lpBuffer[copied] = '\0';
-    return copied;
+    return static_cast<int>(plw::CopyTruncated(lpBuffer, static_cast<size_t>(cchBufferMax), text, strlen(text)));
 }
 
 PLW_API void PlwReplaceModuleStrings(HINSTANCE module, const PlwStringResource* table) {

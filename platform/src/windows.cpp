@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "internal.h"
@@ -43,9 +44,19 @@ constexpr int kEdgeWidth = 2;        // SM_CXEDGE, the sunken client edge
 constexpr int kStaticEdgeWidth = 1;
 constexpr int kCaptionHeight = 19;   // SM_CYCAPTION
 
+bool IsChildStyle(DWORD style) { return (style & WS_CHILD) != 0; }
+
 std::vector<HWND>& Siblings(HWND parent) { return parent != nullptr ? g_children[parent] : g_topLevel; }
 
-bool IsChildStyle(DWORD style) { return (style & WS_CHILD) != 0; }
+// The list the window stands in: its parent's children, or the top-level windows.
+std::vector<HWND>& SiblingsOf(const plw::Window* window) {
+    return Siblings(IsChildStyle(window->style) ? window->parent : nullptr);
+}
+
+void RemoveFromSiblings(const plw::Window* window) {
+    std::vector<HWND>& siblings = SiblingsOf(window);
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), window->handle), siblings.end());
+}
 
 // The window's parent when it is a child (its coordinates are relative to that parent).
 plw::Window* ParentOf(const plw::Window* window) {
@@ -95,6 +106,12 @@ RECT NonClientInsets(DWORD style, DWORD exStyle) {
 LONG Width(const RECT& rect) { return rect.right - rect.left; }
 LONG Height(const RECT& rect) { return rect.bottom - rect.top; }
 
+// The window rectangle in screen coordinates.
+RECT ScreenRect(const plw::Window* window) {
+    POINT origin = WindowOrigin(window);
+    return {origin.x, origin.y, origin.x + Width(window->windowRect), origin.y + Height(window->windowRect)};
+}
+
 void ResizeWindowSurface(plw::Window* window) {
     plw::ResizeSurface(window->surface, Width(window->windowRect), Height(window->windowRect));
 }
@@ -103,7 +120,7 @@ void ResizeWindowSurface(plw::Window* window) {
 // it relative to the window's corner.
 void CalculateClientArea(plw::Window* window) {
     POINT origin = WindowOrigin(window);
-    RECT rect = {origin.x, origin.y, origin.x + Width(window->windowRect), origin.y + Height(window->windowRect)};
+    RECT rect = ScreenRect(window);
     plw::Deliver(window, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&rect));
     window->clientRect = {rect.left - origin.x, rect.top - origin.y, rect.right - origin.x, rect.bottom - origin.y};
 }
@@ -176,8 +193,7 @@ void DiscardWindowRecord(HWND hwnd) {
     auto found = Windows().find(hwnd);
     if (found == Windows().end()) return;
     plw::Window* window = found->second.get();
-    std::vector<HWND>& siblings = Siblings(IsChildStyle(window->style) ? window->parent : nullptr);
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
+    RemoveFromSiblings(window);
     g_children.erase(hwnd);
     --window->cls->windowCount;
     if (g_focus == hwnd) g_focus = nullptr;
@@ -262,10 +278,7 @@ void FinishDestruction(HWND hwnd) {
 
 // ---- window longs ------------------------------------------------------------------------
 
-bool ExtraBytesInRange(const plw::Window* window, int index, size_t size) {
-    return index >= 0 && static_cast<size_t>(index) + size <= window->extra.size();
-}
-
+// Extra bytes hold a LONG or a LONG_PTR at any byte offset, aligned or not.
 template <typename T>
 T ReadExtra(const plw::Window* window, int index) {
     T value;
@@ -274,8 +287,10 @@ T ReadExtra(const plw::Window* window, int index) {
 }
 
 template <typename T>
-void WriteExtra(plw::Window* window, int index, T value) {
+T ExchangeExtra(plw::Window* window, int index, T value) {
+    T previous = ReadExtra<T>(window, index);
     memcpy(window->extra.data() + index, &value, sizeof value);
+    return previous;
 }
 
 // Styles change through WM_STYLECHANGING / WM_STYLECHANGED, as SetWindowLong does on Win32.
@@ -299,24 +314,26 @@ bool IsPointerOnlyIndex(int index) {
     return index == GWLP_WNDPROC || index == GWLP_HINSTANCE || index == GWLP_HWNDPARENT;
 }
 
-LONG_PTR GetLong(HWND hwnd, int index, LongSize size) {
-    plw::Window* window = plw::FindWindowRecord(hwnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return 0;
-    }
-    if (index >= 0) {
-        size_t bytes = size == LongSize::kLong ? sizeof(LONG) : sizeof(LONG_PTR);
-        if (!ExtraBytesInRange(window, index, bytes)) {
-            SetLastError(plw::kErrorInvalidIndex);
-            return 0;
-        }
-        return size == LongSize::kLong ? ReadExtra<LONG>(window, index) : ReadExtra<LONG_PTR>(window, index);
-    }
+// The window whose long at `index` a caller may reach with a long of this size: extra bytes
+// inside the class's count, or a system index. Null, with the last error set, otherwise.
+plw::Window* WindowForLong(HWND hwnd, int index, LongSize size) {
+    plw::Window* window = plw::FindWindowOrFail(hwnd);
+    if (window == nullptr) return nullptr;
+    size_t bytes = size == LongSize::kLong ? sizeof(LONG) : sizeof(LONG_PTR);
     // As on 64-bit Windows, a pointer cannot be read through a 32-bit long.
-    if (size == LongSize::kLong && IsPointerOnlyIndex(index)) {
-        SetLastError(plw::kErrorInvalidIndex);
-        return 0;
+    bool reachable = index >= 0 ? static_cast<size_t>(index) + bytes <= window->extra.size()
+                                : !(size == LongSize::kLong && IsPointerOnlyIndex(index));
+    if (reachable) return window;
+    SetLastError(plw::kErrorInvalidIndex);
+    return nullptr;
+}
+
+LONG_PTR GetLong(HWND hwnd, int index, LongSize size) {
+    plw::Window* window = WindowForLong(hwnd, index, size);
+    if (window == nullptr) return 0;
+    if (index >= 0) {
+        if (size == LongSize::kLong) return ReadExtra<LONG>(window, index);
+        return ReadExtra<LONG_PTR>(window, index);
     }
     switch (index) {
     case GWL_STYLE: return static_cast<LONG>(window->style);
@@ -331,55 +348,26 @@ LONG_PTR GetLong(HWND hwnd, int index, LongSize size) {
 }
 
 LONG_PTR SetLong(HWND hwnd, int index, LONG_PTR value, LongSize size) {
-    plw::Window* window = plw::FindWindowRecord(hwnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return 0;
-    }
+    plw::Window* window = WindowForLong(hwnd, index, size);
+    if (window == nullptr) return 0;
     if (index >= 0) {
-        size_t bytes = size == LongSize::kLong ? sizeof(LONG) : sizeof(LONG_PTR);
-        if (!ExtraBytesInRange(window, index, bytes)) {
-            SetLastError(plw::kErrorInvalidIndex);
-            return 0;
-        }
-        if (size == LongSize::kLong) {
-            LONG previous = ReadExtra<LONG>(window, index);
-            WriteExtra<LONG>(window, index, static_cast<LONG>(value));
-            return previous;
-        }
-        LONG_PTR previous = ReadExtra<LONG_PTR>(window, index);
-        WriteExtra<LONG_PTR>(window, index, value);
-        return previous;
+        if (size == LongSize::kLong) return ExchangeExtra<LONG>(window, index, static_cast<LONG>(value));
+        return ExchangeExtra<LONG_PTR>(window, index, value);
     }
-    if (size == LongSize::kLong && IsPointerOnlyIndex(index)) {
-        SetLastError(plw::kErrorInvalidIndex);
-        return 0;
-    }
-    LONG_PTR previous = 0;
     switch (index) {
     case GWL_STYLE:
     case GWL_EXSTYLE: return ChangeStyle(window, index, static_cast<DWORD>(value));
-    case GWLP_ID:
-        previous = window->id;
-        window->id = value;
-        return previous;
-    case GWLP_USERDATA:
-        previous = window->userData;
-        window->userData = value;
-        return previous;
-    case GWLP_WNDPROC:
-        previous = reinterpret_cast<LONG_PTR>(window->proc);
-        window->proc = reinterpret_cast<WNDPROC>(value);
-        return previous;
+    case GWLP_ID: return std::exchange(window->id, value);
+    case GWLP_USERDATA: return std::exchange(window->userData, value);
+    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(std::exchange(window->proc, reinterpret_cast<WNDPROC>(value)));
     case GWLP_HINSTANCE:
-        previous = reinterpret_cast<LONG_PTR>(window->instance);
-        window->instance = reinterpret_cast<HINSTANCE>(value);
-        return previous;
-    case GWLP_HWNDPARENT:
+        return reinterpret_cast<LONG_PTR>(std::exchange(window->instance, reinterpret_cast<HINSTANCE>(value)));
+    case GWLP_HWNDPARENT: {
         // Only a top-level window's owner can change this way.
-        previous = reinterpret_cast<LONG_PTR>(window->parent);
+        HWND previous = window->parent;
         if (!IsChildStyle(window->style)) window->parent = reinterpret_cast<HWND>(value);
-        return previous;
+        return reinterpret_cast<LONG_PTR>(previous);
+    }
     default: SetLastError(plw::kErrorInvalidIndex); return 0;
     }
 }
@@ -387,8 +375,8 @@ LONG_PTR SetLong(HWND hwnd, int index, LONG_PTR value, LongSize size) {
 // ---- position -----------------------------------------------------------------------------
 
 void MoveInZOrder(plw::Window* window, HWND insertAfter) {
-    std::vector<HWND>& siblings = Siblings(IsChildStyle(window->style) ? window->parent : nullptr);
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), window->handle), siblings.end());
+    RemoveFromSiblings(window);
+    std::vector<HWND>& siblings = SiblingsOf(window);
     if (insertAfter == HWND_TOP) {
         siblings.insert(siblings.begin(), window->handle);
         return;
@@ -417,11 +405,8 @@ RECT RecalculateClient(plw::Window* window, const RECT& newRect, WINDOWPOS* pos)
 }
 
 BOOL PositionWindow(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
-    plw::Window* window = plw::FindWindowRecord(hwnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return FALSE;
-    }
+    plw::Window* window = plw::FindWindowOrFail(hwnd);
+    if (window == nullptr) return FALSE;
     if (flags & SWP_NOMOVE) {
         x = window->windowRect.left;
         y = window->windowRect.top;
@@ -460,6 +445,12 @@ Window* FindWindowRecord(HWND hwnd) {
     if (hwnd == nullptr) return nullptr;
     auto found = Windows().find(hwnd);
     return found != Windows().end() ? found->second.get() : nullptr;
+}
+
+Window* FindWindowOrFail(HWND hwnd) {
+    Window* window = FindWindowRecord(hwnd);
+    if (window == nullptr) SetLastError(kErrorInvalidWindowHandle);
+    return window;
 }
 
 void DropFocusFrom(HWND hwnd) {
@@ -502,11 +493,8 @@ PLW_API HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR 
 }
 
 PLW_API BOOL WINAPI DestroyWindow(HWND hWnd) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return FALSE;
-    }
+    plw::Window* window = plw::FindWindowOrFail(hWnd);
+    if (window == nullptr) return FALSE;
     if (window->destroying) {
         SetLastError(kErrorAccessDenied);
         return FALSE;
@@ -538,11 +526,8 @@ PLW_API HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName) {
 }
 
 PLW_API HWND WINAPI GetParent(HWND hWnd) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return nullptr;
-    }
+    plw::Window* window = plw::FindWindowOrFail(hWnd);
+    if (window == nullptr) return nullptr;
     // A top-level window's "parent" is its owner, for pop-ups only.
     if (IsChildStyle(window->style) || (window->style & WS_POPUP)) return window->parent;
     return nullptr;
@@ -550,17 +535,14 @@ PLW_API HWND WINAPI GetParent(HWND hWnd) {
 
 // Siblings in z-order, topmost first: top-level windows newest first, children oldest first.
 PLW_API HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return nullptr;
-    }
+    plw::Window* window = plw::FindWindowOrFail(hWnd);
+    if (window == nullptr) return nullptr;
     if (uCmd == GW_CHILD) {
         std::vector<HWND> children = ChildrenOf(hWnd);
         return children.empty() ? nullptr : children.front();
     }
     if (uCmd == GW_OWNER) return IsChildStyle(window->style) ? nullptr : window->parent;
-    const std::vector<HWND>& siblings = Siblings(IsChildStyle(window->style) ? window->parent : nullptr);
+    const std::vector<HWND>& siblings = SiblingsOf(window);
     auto self = std::find(siblings.begin(), siblings.end(), hWnd);
     switch (uCmd) {
     case GW_HWNDFIRST: return siblings.empty() ? nullptr : siblings.front();
@@ -572,19 +554,13 @@ PLW_API HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
 }
 
 PLW_API int WINAPI GetDlgCtrlID(HWND hWnd) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return 0;
-    }
+    plw::Window* window = plw::FindWindowOrFail(hWnd);
+    if (window == nullptr) return 0;
     return static_cast<int>(window->id);
 }
 
 PLW_API HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
-    if (plw::FindWindowRecord(hDlg) == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return nullptr;
-    }
+    if (plw::FindWindowOrFail(hDlg) == nullptr) return nullptr;
     for (HWND child : ChildrenOf(hDlg)) {
         plw::Window* window = plw::FindWindowRecord(child);
         if (window != nullptr && static_cast<int>(window->id) == nIDDlgItem) return child;
@@ -610,10 +586,7 @@ PLW_API LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewL
 PLW_API int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount) {
     if (lpString == nullptr || nMaxCount <= 0) return 0;
     lpString[0] = '\0';
-    if (plw::FindWindowRecord(hWnd) == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return 0;
-    }
+    if (plw::FindWindowOrFail(hWnd) == nullptr) return 0;
     return static_cast<int>(SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount),
                                          reinterpret_cast<LPARAM>(lpString)));
 }
@@ -623,19 +596,13 @@ PLW_API int WINAPI GetWindowTextLengthA(HWND hWnd) {
 }
 
 PLW_API BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString) {
-    if (plw::FindWindowRecord(hWnd) == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return FALSE;
-    }
+    if (plw::FindWindowOrFail(hWnd) == nullptr) return FALSE;
     return static_cast<BOOL>(SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpString)));
 }
 
 PLW_API HWND WINAPI SetFocus(HWND hWnd) {
     HWND previous = g_focus;
-    if (hWnd != nullptr && plw::FindWindowRecord(hWnd) == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return nullptr;
-    }
+    if (hWnd != nullptr && plw::FindWindowOrFail(hWnd) == nullptr) return nullptr;
     if (hWnd == previous) return previous;
     // The focus changes first, so that GetFocus inside WM_KILLFOCUS already names the new window.
     g_focus = hWnd;
@@ -659,11 +626,8 @@ PLW_API BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight,
 }
 
 PLW_API BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return FALSE;
-    }
+    plw::Window* window = plw::FindWindowOrFail(hWnd);
+    if (window == nullptr) return FALSE;
     BOOL wasVisible = (window->style & WS_VISIBLE) != 0;
     bool show = nCmdShow != SW_HIDE;
     if (show == static_cast<bool>(wasVisible)) return wasVisible;
@@ -685,11 +649,8 @@ PLW_API BOOL WINAPI IsWindowVisible(HWND hWnd) {
 }
 
 PLW_API BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return FALSE;
-    }
+    plw::Window* window = plw::FindWindowOrFail(hWnd);
+    if (window == nullptr) return FALSE;
     BOOL wasDisabled = (window->style & WS_DISABLED) != 0;
     if (static_cast<bool>(bEnable) != static_cast<bool>(wasDisabled)) return wasDisabled;
     if (bEnable) {
@@ -702,23 +663,17 @@ PLW_API BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
     return wasDisabled;
 }
 
+// A missing rectangle is refused as a bad handle is.
 PLW_API BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr || lpRect == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return FALSE;
-    }
-    POINT origin = WindowOrigin(window);
-    *lpRect = {origin.x, origin.y, origin.x + Width(window->windowRect), origin.y + Height(window->windowRect)};
+    plw::Window* window = plw::FindWindowOrFail(lpRect != nullptr ? hWnd : nullptr);
+    if (window == nullptr) return FALSE;
+    *lpRect = ScreenRect(window);
     return TRUE;
 }
 
 PLW_API BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
-    plw::Window* window = plw::FindWindowRecord(hWnd);
-    if (window == nullptr || lpRect == nullptr) {
-        SetLastError(plw::kErrorInvalidWindowHandle);
-        return FALSE;
-    }
+    plw::Window* window = plw::FindWindowOrFail(lpRect != nullptr ? hWnd : nullptr);
+    if (window == nullptr) return FALSE;
     LONG width = Width(window->clientRect);
     LONG height = Height(window->clientRect);
     *lpRect = {0, 0, width > 0 ? width : 0, height > 0 ? height : 0};

@@ -17,27 +17,27 @@ struct LoggedMessage {
 
     bool operator==(const LoggedMessage& other) const;
 };
+using Sequence = std::vector<LoggedMessage>;
 
 // Creation parameters that make the recorder's window refuse WM_NCCREATE or WM_CREATE.
 extern int g_refuseNcCreate;
 extern int g_refuseCreate;
-
-// Registers the recording class "PlwRecorder" once; its windows log and call DefWindowProcA.
-const char* RecorderClass();
-
-// Messages logged since the last ClearLog, and the names of windows.
-void ClearLog();
-void NameWindow(HWND hwnd, const char* name);
-std::vector<LoggedMessage> LoggedMessages();
-
 // The creation parameter the recorder saw at WM_NCCREATE and WM_CREATE.
 extern LPVOID g_ncCreateParam;
 extern LPVOID g_createParam;
 
-// Readable form of a sequence, for failure messages.
-std::string Describe(const std::vector<LoggedMessage>& messages);
+// Registers the recording class "PlwRecorder" once (12 extra bytes); its windows log and call
+// DefWindowProcA.
+const char* RecorderClass();
+constexpr int kRecorderExtraBytes = 12;
 
-// A wParam in an expected sequence that matches any value.
-constexpr WPARAM kAnyWParam = static_cast<WPARAM>(-1);
+// ClearLog drops the messages logged so far; ClearNames forgets every window's name.
+void ClearLog();
+void ClearNames();
+void NameWindow(HWND hwnd, const char* name);
+Sequence LoggedMessages();
+
+// Readable form of a sequence, for failure messages.
+std::string Describe(const Sequence& messages);
 
 #endif  // PLW_TEST_MESSAGE_LOG_H

@@ -7,14 +7,13 @@ else()
   set(PLM_PLATFORM_STRINGS ${CMAKE_CURRENT_LIST_DIR}/test_strings_native.cpp)
 endif()
 add_executable(test_platform
-  ${CMAKE_CURRENT_LIST_DIR}/platform_main.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/support/gtest_plain_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_log.cpp
   ${CMAKE_CURRENT_LIST_DIR}/module_strings_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/charclass_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/memory_keyboard_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/edit_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/clipboard_listbox_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/controls_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdi_test.cpp
   ${PLM_PLATFORM_STRINGS})
 target_include_directories(test_platform PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
