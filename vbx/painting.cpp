@@ -69,9 +69,7 @@ void DrawDesignText(HCTL hCtl, HWND hWnd, HDC dc, LPCSTR text, LONG border) {
     OffsetRect(&rect, 1, 1);
     const UINT flags = DesignTextFlags(hCtl, border, &rect);
     SetTextColor(dc, ContainerColor(ContainerValue(hCtl, VBX_PROP_FORECOLOR, 0)));
-#if defined(TRANSPARENT)  // the native Win32 stand-in does not offer background modes yet
     SetBkMode(dc, TRANSPARENT);
-#endif
     DrawTextA(dc, text, -1, &rect, flags);
     if (oldFont != nullptr) SelectObject(dc, oldFont);
 }

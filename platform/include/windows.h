@@ -442,6 +442,8 @@ typedef struct tagPAINTSTRUCT {
 // ---- GDI ------------------------------------------------------------------------------------
 #define PS_SOLID 0
 #define PS_NULL 5
+#define TRANSPARENT 1
+#define OPAQUE 2
 #define ETO_OPAQUE 0x0002
 #define ETO_CLIPPED 0x0004
 #define DT_LEFT 0x0000
@@ -619,6 +621,8 @@ PLW_API BOOL WINAPI MoveToEx(HDC hdc, int X, int Y, LPPOINT lpPoint);
 PLW_API BOOL WINAPI LineTo(HDC hdc, int X, int Y);
 PLW_API COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color);
 PLW_API COLORREF WINAPI GetBkColor(HDC hdc);
+PLW_API int WINAPI SetBkMode(HDC hdc, int mode);
+PLW_API int WINAPI GetBkMode(HDC hdc);
 PLW_API COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color);
 PLW_API BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString,
                                 UINT c, const INT* lpDx);

@@ -36,6 +36,7 @@ struct DcState {
     HGDIOBJ font;
     COLORREF bkColor;
     COLORREF textColor;
+    int bkMode;  // OPAQUE or TRANSPARENT: whether text output fills behind its glyphs
     POINT viewportOrigin;
     POINT position;  // MoveToEx
 };
@@ -174,6 +175,7 @@ DcState DefaultState() {
     state.font = stock.objects[SYSTEM_FONT];
     state.bkColor = RGB(255, 255, 255);
     state.textColor = RGB(0, 0, 0);
+    state.bkMode = OPAQUE;
     return state;
 }
 
@@ -523,6 +525,17 @@ PLW_API COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
 PLW_API COLORREF WINAPI GetBkColor(HDC hdc) {
     DeviceContext* dc = FindDc(hdc);
     return dc != nullptr ? dc->state.bkColor : CLR_INVALID;
+}
+
+PLW_API int WINAPI SetBkMode(HDC hdc, int mode) {
+    DeviceContext* dc = FindDc(hdc);
+    if (dc == nullptr || (mode != OPAQUE && mode != TRANSPARENT)) return 0;
+    return std::exchange(dc->state.bkMode, mode);
+}
+
+PLW_API int WINAPI GetBkMode(HDC hdc) {
+    DeviceContext* dc = FindDc(hdc);
+    return dc != nullptr ? dc->state.bkMode : 0;
 }
 
 PLW_API COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {

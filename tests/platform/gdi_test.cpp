@@ -98,6 +98,8 @@ TEST_F(GdiTest, OpaqueTextFillsItsRectangleAndRestoreDcUndoesTheSettings) {
     EXPECT_TRUE(SetViewportOrgEx(dc_, 3, 3, &previous));
     EXPECT_EQ(previous.x, 0);
     EXPECT_EQ(SetBkColor(dc_, kGreen), kWhite);
+    EXPECT_EQ(SetBkMode(dc_, TRANSPARENT), OPAQUE);  // the design-time caption is drawn this way
+    EXPECT_EQ(SetBkMode(dc_, 7), 0);                 // no such mode
     RECT rect = {0, 0, 4, 2};
     EXPECT_TRUE(ExtTextOutA(dc_, 0, 0, ETO_OPAQUE, &rect, "", 0, nullptr));
     // Logical (0, 0) is device (3, 3); the right and bottom edges stay out.
@@ -107,6 +109,7 @@ TEST_F(GdiTest, OpaqueTextFillsItsRectangleAndRestoreDcUndoesTheSettings) {
     EXPECT_EQ(previous.x, 0);
     EXPECT_EQ(previous.y, 0);
     EXPECT_EQ(GetBkColor(dc_), kWhite);
+    EXPECT_EQ(GetBkMode(dc_), OPAQUE);
     ExpectPixels(dc_, {{3, 3, kGreen}, {6, 4, kGreen}, {7, 4, kBlue}});
     EXPECT_FALSE(RestoreDC(dc_, -1));  // nothing saved any more
 }
