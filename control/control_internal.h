@@ -19,6 +19,11 @@ struct KeyEventParams {
     LONG* lpKey;
 };
 
+// What KeyPress hands to FireEvent: the character code, read through a pointer.
+struct KeyPressParams {
+    LONG* lpKey;
+};
+
 // The shift state of the physical keys (1 Shift, 2 Ctrl), for the key events.
 LONG AsyncShiftState();
 
@@ -26,6 +31,25 @@ LONG AsyncShiftState();
 BOOL IsPasteKey(WPARAM code);
 BOOL IsCutKey(WPARAM code);
 BOOL IsCopyKey(WPARAM code);
+
+// Engine codes that are not characters.
+constexpr char kEngineDelete = 1;  // delete the selection or the character at the caret
+
+// One key (a one-character string, or kEngineDelete / Backspace) to the engine of the record's
+// data type, as typed at the keyboard; nonzero when the engine applied it.
+int SendKeyToEngine(LPCSTR chars, MaskEditInfo* info);
+
+// A text taken from the clipboard; the holder frees it.
+using ClipboardText = std::unique_ptr<char[]>;
+
+// The selected shown text as CF_TEXT and, when the whole masked text is selected, the type digit
+// and the raw text as CF_DSPTEXT. 0 when done, -1 when nothing was selected or put there.
+int CopySelectionToClipboard(HWND window, WPARAM code, MaskEditInfo* info, BOOL bDisableMask);
+// The raw text of a CF_DSPTEXT of the record's type, when the whole field (or nothing, caret at
+// the start) is selected; null otherwise.
+ClipboardText GetRawClipboardData(HWND window, const MaskEditInfo* info);
+// A copy of the CF_TEXT on the clipboard; null when there is none or the clipboard is held.
+ClipboardText GetClipboardText(HWND window);
 
 // A zero-filled working text of at least `size` bytes. Texts up to PLM_TEXT_SIZE stay in place;
 // a longer one takes the heap, and should that fail the text is cut to the bytes in place.

@@ -22,12 +22,13 @@ LRESULT plumeMaskEdit::MainMaskProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM l
     case WM_KEYUP: return WmKeyUp(hWnd, wParam, lParam);
     case WM_CHAR: return WmChar(hWnd, wParam, lParam);
     case WM_LBUTTONUP: return WmLButtonUp(hWnd, wParam, lParam);
+    case WM_CUT: return WmCut(hWnd, wParam, lParam);
+    case WM_COPY: return WmCopy(hWnd, wParam, lParam);
+    case WM_PASTE: return WmPaste(hWnd, wParam, lParam);
     case MEM_SETSTRING:
     case MEM_GETSTRING:
     case MEM_SETVALUE:
     case MEM_GETVALUE: return MaskEditGetSet(hWnd, msg, wParam, lParam);
-    // WM_CUT, WM_COPY and WM_PASTE reach the edit control's own handling until the masked
-    // clipboard path takes them over.
     default: return CallDefProc(hWnd, msg, wParam, lParam);
     }
 }

@@ -297,6 +297,20 @@ private:
     LRESULT MaskEditInput(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT MaskEditGetSet(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Input with the mask off and on, and the clipboard messages.
+    LRESULT UnmaskedInput(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT MaskedKeyDown(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT MaskedKeyUp(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT MaskedChar(HWND hWnd, WPARAM wParam);
+    int TypeCharacter(HWND hWnd, WPARAM wParam);
+    void NotifyChange();
+    void PasteClipboard(HWND hWnd);
+    void DoPaste(LPCSTR text);
+    void PasteFieldByField(LPCSTR text);
+    LRESULT WmCut(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmCopy(HWND hWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT WmPaste(HWND hWnd, WPARAM wParam, LPARAM lParam);
+
     // Text upkeep.
     bool IsDesignMode() const;
     bool IsMaskOn() const;

@@ -5,21 +5,6 @@
 
 namespace {
 
-TEST_F(ControlTest, CreationTiesTheWindowToItsObject) {
-    ProbeMaskEdit& control = NewControl();
-    HWND edit = Create(control);
-    ASSERT_NE(nullptr, edit);
-    EXPECT_EQ(edit, control.info().hWnd);
-    EXPECT_EQ(UINT(WM_NCCREATE), control.messages.front());
-    EXPECT_EQ(nullptr, control.createParam);  // the block's second word, not its handle
-    // SetFont leaves the control's own font alone.
-    const LRESULT font = SendMessageA(edit, WM_GETFONT, 0, 0);
-    LOGFONTA big = {};
-    big.lfHeight = 30;
-    EXPECT_NE(nullptr, control.SetFont(&big));  // the context's previous font
-    EXPECT_EQ(font, SendMessageA(edit, WM_GETFONT, 0, 0));
-}
-
 // WM_CREATE takes separators and currency afresh from the string table (Text and True/False
 // keep theirs) and the entry position 0; numbers are right-aligned; the border is the control's.
 TEST_F(ControlTest, CreationSetsTheRecordAndTheStyle) {
@@ -41,11 +26,22 @@ TEST_F(ControlTest, CreationSetsTheRecordAndTheStyle) {
     }
 }
 
-// Destroying the window (itself, by re-creation or with its parent) clears the handles; the
-// object keeps its properties and takes the style of its current type.
-TEST_F(ControlTest, DestructionAndReCreation) {
+// The window is tied to its object through the link block (the edit control sees the block's
+// second word as its creation parameter). Destroying the window (itself, by re-creation or with
+// its parent) clears the handles; the object keeps its properties and takes the style of its
+// current type. SetFont leaves the control's own font alone.
+TEST_F(ControlTest, CreationAndDestruction) {
     ProbeMaskEdit& control = NewControl();
     HWND first = Create(control);
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(first, control.info().hWnd);
+    EXPECT_EQ(UINT(WM_NCCREATE), control.messages.front());
+    EXPECT_EQ(nullptr, control.createParam);
+    const LRESULT font = SendMessageA(first, WM_GETFONT, 0, 0);
+    LOGFONTA big = {};
+    big.lfHeight = 30;
+    EXPECT_NE(nullptr, control.SetFont(&big));  // the context's previous font
+    EXPECT_EQ(font, SendMessageA(first, WM_GETFONT, 0, 0));
     control.info().nDataType = DT_CURRENCY;
     HWND second = Create(control);
     EXPECT_FALSE(IsWindow(first));
