@@ -45,6 +45,23 @@ void PrintIntlDefaults() {
     PrintLibraryString(library, "default decimal format", 2042);
 }
 
+// Types `keys` into the control as the keyboard would (WM_CHAR), then shows the shown and raw text.
+void TypeInto(plumeMaskEdit& control, short dataType, const char* format, const char* keys) {
+    control.SetProperty(PROP_DATATYPE, dataType);
+    control.SetProperty(PROP_DATAFORMAT, reinterpret_cast<LONG_PTR>(format));
+    control.SetProperty(PROP_TEXT, reinterpret_cast<LONG_PTR>(""));
+    HWND edit = control.getHwnd();
+    SetFocus(edit);  // an empty control shows its empty-field text while it has the focus
+    char shown[64] = "";
+    GetWindowTextA(edit, shown, sizeof shown);
+    printf("  %-22s empty \"%s\"", format, shown);
+    for (const char* key = keys; *key != '\0'; ++key) SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
+    GetWindowTextA(edit, shown, sizeof shown);
+    char raw[64] = "";
+    control.GetProperty(PROP_RAWTEXT, reinterpret_cast<LONG*>(raw), sizeof raw - 1);
+    printf(", typed \"%s\" -> \"%s\", RawText \"%s\"\n", keys, shown, raw);
+}
+
 HWND CreateFrame() {
     WNDCLASSA frameClass = {};
     frameClass.lpfnWndProc = DefWindowProcA;
@@ -83,6 +100,14 @@ int main() {
     char text[32] = "";
     GetWindowTextA(edit, text, sizeof text);
     printf("Window text \"%s\" went through the object (%d more messages)\n", text, control.Messages() - before);
+
+    printf("\nTyping into the control, one WM_CHAR per key:\n");
+    ShowWindow(frame, SW_SHOW);
+    TypeInto(control, 0, "(###) ###-####", "5551234567");
+    TypeInto(control, 1, "$#,##0.00;($#,##0.00)", "1234.5");
+    TypeInto(control, 2, "mm/dd/yyyy", "03151999");
+    TypeInto(control, 3, "hh:mm:ss", "130509");
+    TypeInto(control, 7, "Yes/No", "y");
 
     DestroyWindow(frame);  // destroys the control's window with it
     printf("After the frame is destroyed the object has no window: getHwnd() = %p\n",
