@@ -3,6 +3,7 @@
 #include <plmedt60.h>
 
 #include "control/control_internal.h"
+#include "module/win32_guards.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ void plumeMaskEdit::ApplyBorderStyle() {
 // The edit control paints its client area first; the border goes over the frame after it.
 LRESULT plumeMaskEdit::WmPaint(HWND hWnd, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallDefProc(hWnd, WM_PAINT, wParam, lParam);
-    WholeWindowDcGuard dc(hWnd);
+    WindowDcGuard dc(hWnd, DcArea::WholeWindow);
     if (dc) PaintBorder(hWnd, dc.get());
     return result;
 }

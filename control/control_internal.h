@@ -75,21 +75,4 @@ private:
     int m_size = PLM_TEXT_SIZE;
 };
 
-// GetWindowDC / ReleaseDC: the context covers the whole window, its frame included.
-class WholeWindowDcGuard {
-public:
-    explicit WholeWindowDcGuard(HWND window) noexcept : m_window(window), m_dc(GetWindowDC(window)) {}
-    WholeWindowDcGuard(const WholeWindowDcGuard&) = delete;
-    WholeWindowDcGuard& operator=(const WholeWindowDcGuard&) = delete;
-    ~WholeWindowDcGuard() {
-        if (m_dc != nullptr) ReleaseDC(m_window, m_dc);
-    }
-    HDC get() const noexcept { return m_dc; }
-    explicit operator bool() const noexcept { return m_dc != nullptr; }
-
-private:
-    HWND m_window;
-    HDC m_dc;
-};
-
 #endif  // PLM_CONTROL_INTERNAL_H

@@ -35,10 +35,17 @@ private:
     void* m_data;
 };
 
-// GetDC / ReleaseDC.
+// Which part of a window a device context covers.
+enum class DcArea {
+    Client,       // GetDC: the client area
+    WholeWindow,  // GetWindowDC: the whole window, its frame included
+};
+
+// GetDC or GetWindowDC / ReleaseDC.
 class WindowDcGuard {
 public:
-    explicit WindowDcGuard(HWND window) noexcept : m_window(window), m_dc(GetDC(window)) {}
+    explicit WindowDcGuard(HWND window, DcArea area = DcArea::Client) noexcept
+        : m_window(window), m_dc(area == DcArea::WholeWindow ? GetWindowDC(window) : GetDC(window)) {}
     WindowDcGuard(const WindowDcGuard&) = delete;
     WindowDcGuard& operator=(const WindowDcGuard&) = delete;
     ~WindowDcGuard() {

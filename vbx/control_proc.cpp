@@ -40,22 +40,6 @@ private:
     char* m_data;
 };
 
-// GetWindowDC / ReleaseDC: the border lies outside the client area.
-class WindowFrameDc {
-public:
-    explicit WindowFrameDc(HWND window) noexcept : m_window(window), m_dc(GetWindowDC(window)) {}
-    WindowFrameDc(const WindowFrameDc&) = delete;
-    WindowFrameDc& operator=(const WindowFrameDc&) = delete;
-    ~WindowFrameDc() {
-        if (m_dc != nullptr) ReleaseDC(m_window, m_dc);
-    }
-    HDC get() const noexcept { return m_dc; }
-
-private:
-    HWND m_window;
-    HDC m_dc;
-};
-
 constexpr LPARAM kAlignFromStyle = -1;
 
 bool IsDesignTime() { return LOWORD(HostGetMode()) == HOST_MODE_DESIGN; }
@@ -125,7 +109,7 @@ LRESULT OnNcPaint(const Request& r) {
         SavedDcGuard saved(dc);
         object->PaintBorder(r.hWnd, dc);
     } else {
-        WindowFrameDc dc(r.hWnd);
+        WindowDcGuard dc(r.hWnd, DcArea::WholeWindow);  // the border lies outside the client area
         if (dc.get() != nullptr) object->PaintBorder(r.hWnd, dc.get());
     }
     return result;
