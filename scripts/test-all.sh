@@ -57,6 +57,19 @@ fi
 stage "Windows x86_64 build and the same tests under Wine"
 if build windows-x64 "$out/win64" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"; then
   run_ctest wine "$out/win64" "$root/scripts/wine-session.sh"
+
+  stage "installed Windows package and the example client under Wine"
+  rm -rf "$out/prefix-win64" "$out/client-win64"
+  if cmake --install "$out/win64" --prefix "$out/prefix-win64" >/dev/null &&
+     cmake -S "$root/examples/client" -B "$out/client-win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
+       -DCMAKE_FIND_ROOT_PATH="$out/prefix-win64" >/dev/null &&
+     cmake --build "$out/client-win64" >/dev/null &&
+     cp "$out/prefix-win64/bin/PLMEDT60.dll" "$out/client-win64/" &&
+     "$root/scripts/wine-session.sh" wine "$out/client-win64/plmclient.exe"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1)); fail_stage "installed Windows package"
+  fi
 fi
 
 stage "Windows i686 build (compile and link: 32-bit record layouts)"
