@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "engines/date/date_internal.h"
+#include "module/edit_text.h"
 #include "module/module.h"
 
 namespace {
@@ -189,11 +190,7 @@ int DateKey(MaskEditInfo* info, char ch) {
     if (info == nullptr || !IsWindow(info->hWnd)) return 0;
     HWND hWnd = info->hWnd;
     DateEditState state;
-    state.szText[0] = '\0';
-    GetWindowTextA(hWnd, state.szText, PLM_TEXT_SIZE);
-    const DWORD selection = static_cast<DWORD>(SendMessageA(hWnd, EM_GETSEL, 0, 0));
-    state.nSelStart = LOWORD(selection);
-    state.nSelEnd = HIWORD(selection);
+    ReadEditText(hWnd, state.szText, PLM_TEXT_SIZE, &state.nSelStart, &state.nSelEnd);
     state.bModified = FALSE;
 
     const int result = DateKeyCore(&state, info, ch);

@@ -1,16 +1,13 @@
 // The numeric keystroke engine on a control's window: load the edit state from the window, run
 // the window-free core, store an applied key back.
 #include "engines/numeric/numeric.h"
+#include "module/edit_text.h"
 
 int NumericKey(MaskEditInfo* info, LPCSTR key) {
     if (info == nullptr || !IsWindow(info->hWnd)) return 0;
     HWND hWnd = info->hWnd;
     NumericEditState state;
-    state.szText[0] = '\0';
-    GetWindowTextA(hWnd, state.szText, sizeof state.szText);
-    const DWORD selection = static_cast<DWORD>(SendMessageA(hWnd, EM_GETSEL, 0, 0));
-    state.nSelStart = LOWORD(selection);
-    state.nSelEnd = HIWORD(selection);
+    ReadEditText(hWnd, state.szText, sizeof state.szText, &state.nSelStart, &state.nSelEnd);
     state.bModified = FALSE;
     if (!NumericKeyCore(&state, info, key)) return 0;
 

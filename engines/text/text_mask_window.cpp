@@ -4,6 +4,7 @@
 
 #include "engines/text/text_mask.h"
 #include "engines/text/text_mask_internal.h"
+#include "module/edit_text.h"
 
 namespace {
 
@@ -11,10 +12,7 @@ namespace {
 // be zeroed: the key may fill positions past the text's end.
 void LoadEditState(HWND window, int workLen, TextEditState* state) {
     state->nLen = workLen;
-    GetWindowTextA(window, state->szText, workLen + 1);
-    const DWORD selection = static_cast<DWORD>(SendMessageA(window, EM_GETSEL, 0, 0));
-    state->nSelStart = LOWORD(selection);
-    state->nSelEnd = HIWORD(selection);
+    ReadEditText(window, state->szText, workLen + 1, &state->nSelStart, &state->nSelEnd);
 }
 
 // Setting the text clears the edit control's modified flag, so the flag comes after it.

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "engines/time/time_lexis.h"
+#include "module/edit_text.h"
 #include "module/module.h"
 
 namespace {
@@ -265,11 +266,7 @@ int TimeKey(MaskEditInfo* info, char ch) {
     if (info == nullptr || !IsWindow(info->hWnd)) return 0;
     HWND hWnd = info->hWnd;
     TimeEditState state;
-    state.szText[0] = '\0';
-    GetWindowTextA(hWnd, state.szText, PLM_TEXT_SIZE);
-    DWORD selection = static_cast<DWORD>(SendMessageA(hWnd, EM_GETSEL, 0, 0));
-    state.nSelStart = LOWORD(selection);
-    state.nSelEnd = HIWORD(selection);
+    ReadEditText(hWnd, state.szText, PLM_TEXT_SIZE, &state.nSelStart, &state.nSelEnd);
 
     // One write carries both a cleared selection and the key's own change: the window ends as if
     // each had been written when it happened.
